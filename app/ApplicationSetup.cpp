@@ -1,0 +1,24 @@
+#include "ApplicationSetup.h"
+
+#include "ProgramInfo.h"
+#include "forms/DesignFonts.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace ApplicationSetup {
+
+void apply()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(ProgramInfo::Title));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(ProgramInfo::VersionMajor)
+                                                .arg(ProgramInfo::VersionMinor)
+                                                .arg(ProgramInfo::VersionRevision));
+    // The designs place every control to the pixel; Fusion draws the same everywhere, so no
+    // desktop theme can make a caption outgrow its place.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    DesignFonts::installSubstitutes();
+}
+
+} // namespace ApplicationSetup

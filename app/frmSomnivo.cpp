@@ -1,0 +1,313 @@
+#include "frmSomnivo.h"
+
+#include "SettingsStore.h"
+#include "WindowPlacement.h"
+#include "forms/CheckBoxValue.h"
+#include "forms/DesignFonts.h"
+#include "forms/FocusNotifier.h"
+#include "forms/MouseUpNotifier.h"
+#include "forms/Twips.h"
+#include "platform/Clock.h"
+#include "ProgramInfo.h"
+#include "ui_frmSomnivo.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The list position that the combo box's text selects: -1 when the text is no list item.
+int selectedPosition(const QComboBox* box)
+{
+    const int current = box->currentIndex();
+    if (current >= 0 && box->itemText(current) == box->currentText())
+        return current;
+    return box->findText(box->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
+void selectPosition(QComboBox* box, int position)
+{
+    box->setCurrentIndex(position >= 0 && position < box->count() ? position : -1);
+}
+
+void fillTwoDigitItems(QComboBox* box, int count)
+{
+    for (int i = 0; i < count; ++i)
+        box->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
+}
+
+template <std::size_t N>
+void selectOption(const std::array<QRadioButton*, N>& options, int index)
+{
+    if (index >= 0 && std::size_t(index) < N)
+        options[std::size_t(index)]->setChecked(true);
+}
+
+QList<QRect> screenGeometries()
+{
+    QList<QRect> geometries;
+    for (const QScreen* screen : QGuiApplication::screens())
+        geometries.append(screen->geometry());
+    return geometries;
+}
+
+} // namespace
+
+frmSomnivo::frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
+      m_clock(clock)
+{
+    m_ui->setupUi(this);
+    DesignFonts::applyDesignSizes(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
+
+    m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
+    m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2, m_ui->Option2_3};
+
+    setUpTimers();
+    connectOptionHandlers();
+    // The first control in the tab order has the focus when the window opens.
+    m_ui->cmdRestz->setFocus();
+}
+
+frmSomnivo::~frmSomnivo() = default;
+
+void frmSomnivo::setUpTimers()
+{
+    const auto setUp = [this](QTimer& timer, const char* name, int intervalMs, bool enabled) {
+        timer.setParent(this);
+        timer.setObjectName(QLatin1StringView(name));
+        timer.setInterval(intervalMs);
+        if (enabled)
+            timer.start();
+    };
+    setUp(m_timer3, "Timer3", 65530, false);
+    setUp(m_timer2, "Timer2", 5000, true);
+    setUp(m_timGetVolume, "timGetVolume", 1000, true);
+    setUp(m_timCheckEnd, "timCheckEnd", 2000, false);
+    setUp(m_timer1, "Timer1", 5000, false);
+
+    connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
+}
+
+void frmSomnivo::connectOptionHandlers()
+{
+    connect(m_ui->chkBlackScreen, &QCheckBox::stateChanged, this,
+            &frmSomnivo::chkBlackScreen_Click);
+    connect(m_ui->chkDimin, &QCheckBox::stateChanged, this, &frmSomnivo::chkDimin_Click);
+    connect(m_ui->ChkMinOnStart, &QCheckBox::stateChanged, this,
+            &frmSomnivo::ChkMinOnStart_Click);
+    connect(m_ui->chkStartUp, &QCheckBox::stateChanged, this, &frmSomnivo::chkStartUp_Click);
+    connect(new MouseUpNotifier(m_ui->chkDaily), &MouseUpNotifier::mouseUp, this,
+            &frmSomnivo::chkDaily_MouseUp);
+
+    connect(new FocusNotifier(m_ui->cmbHour), &FocusNotifier::lostFocus, this,
+            &frmSomnivo::cmbHour_LostFocus);
+    connect(new FocusNotifier(m_ui->cmbMinute), &FocusNotifier::lostFocus, this,
+            &frmSomnivo::cmbMinute_LostFocus);
+
+    connect(m_ui->txtShutDown, &QLineEdit::textChanged, this, &frmSomnivo::txtShutDown_Change);
+    connect(new FocusNotifier(m_ui->txtShutDown), &FocusNotifier::lostFocus, this,
+            &frmSomnivo::txtShutDown_LostFocus);
+
+    for (int i = 0; i < int(m_option1.size()); ++i) {
+        QRadioButton* option = m_option1[std::size_t(i)];
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                Option1_Click(i);
+        });
+        connect(new MouseUpNotifier(option), &MouseUpNotifier::mouseUp, this,
+                [this, i] { Option1_MouseUp(i); });
+    }
+    for (int i = 0; i < int(m_option2.size()); ++i) {
+        QRadioButton* option = m_option2[std::size_t(i)];
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                Option2_Click(i);
+        });
+        connect(new MouseUpNotifier(option), &MouseUpNotifier::mouseUp, this,
+                [this, i] { Option2_MouseUp(i); });
+    }
+}
+
+void frmSomnivo::Form_Load()
+{
+    m_ui->Label4->setText(m_clock.timeOfDayText());
+    fillTwoDigitItems(m_ui->cmbHour, 24);
+    fillTwoDigitItems(m_ui->cmbMinute, 60);
+    selectPosition(m_ui->cmbHour, m_settings.ReadNumber(SettingKey::SHour, QStringLiteral("00")));
+    selectPosition(m_ui->cmbMinute,
+                   m_settings.ReadNumber(SettingKey::SMinute, QStringLiteral("00")));
+
+    LineFullX2 = int(std::nearbyint(m_ui->Line1->x2()));
+    LineLength = int(std::nearbyint(m_ui->Line1->x2() - m_ui->Line1->x1()));
+
+    m_ui->txtShutDown->setText(m_settings.ReadSetting(SettingKey::SetTime, QStringLiteral("5")));
+
+    const int action = m_settings.ReadNumber(SettingKey::ShutDown, QStringLiteral("1"));
+    selectOption(m_option2, action);
+    ActionIndex = action;
+
+    const int schedule = m_settings.ReadNumber(SettingKey::Schedule, QStringLiteral("0"));
+    selectOption(m_option1, schedule);
+    ScheduleMode = schedule;
+    ApplyScheduleKind(schedule);
+
+    // The flags follow what the boxes show, so a stored value that no box can show cannot
+    // switch on what the user sees switched off.
+    CheckBoxValue::set(m_ui->chkBlackScreen,
+                       m_settings.ReadNumber(SettingKey::BlackScreen, QStringLiteral("1")));
+    BlackScreenFlag = CheckBoxValue::of(m_ui->chkBlackScreen);
+    CheckBoxValue::set(m_ui->chkDimin,
+                       m_settings.ReadNumber(SettingKey::Dimin, QStringLiteral("1")));
+    DiminFlag = CheckBoxValue::of(m_ui->chkDimin);
+
+    restorePosition();
+
+    CheckBoxValue::set(m_ui->chkStartUp,
+                       m_settings.ReadNumber(SettingKey::AutoStart, QStringLiteral("0")));
+    CheckBoxValue::set(m_ui->ChkMinOnStart,
+                       m_settings.ReadNumber(SettingKey::MinOnStart, QStringLiteral("0")));
+    if (CheckBoxValue::of(m_ui->ChkMinOnStart) == 1)
+        setWindowState(windowState() | Qt::WindowMinimized);
+    CheckBoxValue::set(m_ui->chkDaily,
+                       m_settings.ReadNumber(SettingKey::RunDaily, QStringLiteral("0")));
+}
+
+void frmSomnivo::restorePosition()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize frameSize = frameGeometry().size();
+    const QPoint centre = WindowPlacement::centredTwips(screen->geometry(), frameSize);
+    move(Twips::toPixels(centre.x()), Twips::toPixels(centre.y()));
+
+    const QPoint stored(
+        m_settings.ReadNumber(SettingKey::PosX, QString::number(centre.x())),
+        m_settings.ReadNumber(SettingKey::PosY, QString::number(centre.y())));
+    // A position on a screen that is no longer there would hide the window from the user.
+    if (const auto reachable =
+            WindowPlacement::reachablePosition(stored, frameSize, screenGeometries()))
+        move(*reachable);
+}
+
+void frmSomnivo::showFromElsewhere()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmSomnivo::ApplyScheduleKind(int kind)
+{
+    if (kind != 0 && kind != 1)
+        return;
+    const bool countdown = kind == 0;
+    m_ui->txtShutDown->setEnabled(countdown);
+    m_ui->Label2->setEnabled(countdown);
+    m_ui->cmbHour->setEnabled(!countdown);
+    m_ui->cmbMinute->setEnabled(!countdown);
+    m_ui->chkDaily->setEnabled(!countdown);
+}
+
+void frmSomnivo::chkBlackScreen_Click()
+{
+    const int value = CheckBoxValue::of(m_ui->chkBlackScreen);
+    m_settings.WriteNumber(SettingKey::BlackScreen, value);
+    BlackScreenFlag = value;
+}
+
+void frmSomnivo::chkDimin_Click()
+{
+    const int value = CheckBoxValue::of(m_ui->chkDimin);
+    m_settings.WriteNumber(SettingKey::Dimin, value);
+    DiminFlag = value;
+}
+
+void frmSomnivo::ChkMinOnStart_Click()
+{
+    m_settings.WriteNumber(SettingKey::MinOnStart, CheckBoxValue::of(m_ui->ChkMinOnStart));
+}
+
+void frmSomnivo::chkStartUp_Click()
+{
+    const int value = CheckBoxValue::of(m_ui->chkStartUp);
+    m_settings.WriteNumber(SettingKey::AutoStart, value);
+    SetAutoStart(value);
+}
+
+void frmSomnivo::chkDaily_MouseUp()
+{
+    m_settings.WriteNumber(SettingKey::RunDaily, CheckBoxValue::of(m_ui->chkDaily));
+}
+
+void frmSomnivo::cmbHour_LostFocus()
+{
+    m_settings.WriteNumber(SettingKey::SHour, selectedPosition(m_ui->cmbHour));
+}
+
+void frmSomnivo::cmbMinute_LostFocus()
+{
+    m_settings.WriteNumber(SettingKey::SMinute, selectedPosition(m_ui->cmbMinute));
+}
+
+void frmSomnivo::txtShutDown_Change()
+{
+    m_settings.WriteSetting(SettingKey::SetTime, m_ui->txtShutDown->text());
+}
+
+void frmSomnivo::txtShutDown_LostFocus()
+{
+    // A countdown of zero minutes would end the moment it starts.
+    if (m_ui->txtShutDown->text() == QLatin1String("0"))
+        m_ui->txtShutDown->setText(QStringLiteral("1"));
+}
+
+void frmSomnivo::Option1_Click(int index)
+{
+    ApplyScheduleKind(index);
+}
+
+void frmSomnivo::Option1_MouseUp(int index)
+{
+    m_settings.WriteNumber(SettingKey::Schedule, index);
+}
+
+void frmSomnivo::Option2_Click(int index)
+{
+    m_settings.WriteNumber(SettingKey::ShutDown, index);
+    ActionIndex = index;
+}
+
+void frmSomnivo::Option2_MouseUp(int index)
+{
+    if (index == 3 && m_option2[3]->isChecked())
+        showRunFileDialog();
+}
+
+void frmSomnivo::showRunFileDialog()
+{
+    // The Run File dialog is not part of the program yet.
+}
+
+void frmSomnivo::SetAutoStart(int)
+{
+    // Writing the logon entry is not part of the program yet.
+}
+
+void frmSomnivo::Timer2_Timer()
+{
+    m_ui->Label4->setText(m_clock.timeOfDayText());
+    m_ui->Frame3->setTitle(m_clock.shortDateText());
+}
+
+void frmSomnivo::paintEvent(QPaintEvent*)
+{
+    // The window itself shows the colour of a window border; the frames on it are button-face.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window).darker(108));
+}

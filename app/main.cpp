@@ -1,0 +1,31 @@
+#include "ApplicationSetup.h"
+#include "SettingsStore.h"
+#include "frmSomnivo.h"
+#include "platform/linux/BootClock.h"
+#include "platform/linux/LockFileInstanceGuard.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    // Before anything else is touched: a second copy only asks the first one to show itself.
+    LockFileInstanceGuard instanceGuard(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    if (!instanceGuard.tryAcquire()) {
+        instanceGuard.askRunningCopyToShow();
+        return 0;
+    }
+
+    ApplicationSetup::apply();
+    BootClock clock;
+    SettingsStore settings;
+    frmSomnivo window(settings, clock);
+    QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
+                     &frmSomnivo::showFromElsewhere);
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

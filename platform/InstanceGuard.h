@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+// Makes sure one copy of the program runs per user and program name, and lets a later copy
+// ask the running one to show itself.
+class InstanceGuard : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    ~InstanceGuard() override = default;
+
+    // True when no other copy holds the guard; this copy holds it from now on.
+    virtual bool tryAcquire() = 0;
+
+    // Called by a copy that did not get the guard: asks the running copy to show its window.
+    // Returns once the request was delivered or could not be.
+    virtual void askRunningCopyToShow() = 0;
+
+signals:
+    // The running copy receives this when a later copy asked it to show itself.
+    void showRequested();
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/InstanceGuard.h"
+
+#include <QLocalServer>
+#include <QLockFile>
+
+// A lock file in the user's runtime folder decides which copy runs; the running copy listens on
+// a local socket beside it for requests to show itself.
+class LockFileInstanceGuard final : public InstanceGuard
+{
+    Q_OBJECT
+
+public:
+    // appName names the lock and the socket, so copies under another program name are separate.
+    explicit LockFileInstanceGuard(const QString& appName, QObject* parent = nullptr);
+    ~LockFileInstanceGuard() override;
+
+    bool tryAcquire() override;
+    void askRunningCopyToShow() override;
+
+private:
+    void listen();
+
+    QString m_basePath;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+// A clock that stands still until the test moves it.
+class FakeClock final : public Clock
+{
+public:
+    explicit FakeClock(const QDateTime& start = QDateTime(QDate(2026, 12, 6), QTime(7, 29, 50)))
+        : m_now(start)
+    {
+    }
+
+    qint64 milliseconds() const override { return m_milliseconds; }
+    QDateTime localNow() const override { return m_now; }
+
+    void advance(qint64 ms)
+    {
+        m_milliseconds += ms;
+        m_now = m_now.addMSecs(ms);
+    }
+    void setLocalNow(const QDateTime& now) { m_now = now; }
+
+private:
+    qint64 m_milliseconds = 1'000'000;
+    QDateTime m_now;
+};
