@@ -20,16 +20,14 @@ QString runningProgramFile()
 
 SettingsStore::SettingsStore(ProgramFileSource programFile)
     : m_programFile(programFile ? std::move(programFile) : ProgramFileSource(runningProgramFile))
-{
-}
+{}
 
 QString SettingsStore::filePath() const
 {
     const QString name = QFileInfo(m_programFile()).completeBaseName();
     const QString configHome =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return configHome + QLatin1Char('/') + name + QLatin1Char('/') + name +
-           QStringLiteral(".ini");
+    return configHome + QLatin1Char('/') + name + QLatin1Char('/') + name + QStringLiteral(".ini");
 }
 
 QString SettingsStore::ReadSetting(QLatin1StringView key, const QString& defaultValue) const

@@ -8,10 +8,12 @@ namespace WindowPlacement {
 
 QPoint centredTwips(const QRect& screen, const QSize& windowSize)
 {
-    const int left = Twips::fromPixels(screen.left()) +
-                     (Twips::fromPixels(screen.width()) - Twips::fromPixels(windowSize.width())) / 2;
-    const int top = Twips::fromPixels(screen.top()) +
-                    (Twips::fromPixels(screen.height()) - Twips::fromPixels(windowSize.height())) / 2;
+    const int left =
+        Twips::fromPixels(screen.left()) +
+        (Twips::fromPixels(screen.width()) - Twips::fromPixels(windowSize.width())) / 2;
+    const int top =
+        Twips::fromPixels(screen.top()) +
+        (Twips::fromPixels(screen.height()) - Twips::fromPixels(windowSize.height())) / 2;
     return {left, top};
 }
 

@@ -1,5 +1,6 @@
 #include "frmSomnivo.h"
 
+#include "ProgramInfo.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
 #include "forms/CheckBoxValue.h"
@@ -8,7 +9,6 @@
 #include "forms/MouseUpNotifier.h"
 #include "forms/Twips.h"
 #include "platform/Clock.h"
-#include "ProgramInfo.h"
 #include "ui_frmSomnivo.h"
 
 #include <QGuiApplication>
@@ -37,8 +37,7 @@ void fillTwoDigitItems(QComboBox* box, int count)
         box->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
 }
 
-template <std::size_t N>
-void selectOption(const std::array<QRadioButton*, N>& options, int index)
+template <std::size_t N> void selectOption(const std::array<QRadioButton*, N>& options, int index)
 {
     if (index >= 0 && std::size_t(index) < N)
         options[std::size_t(index)]->setChecked(true);
@@ -63,6 +62,10 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* par
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // The controls keep their places whatever the frame's size, so there is nothing to gain from
+    // resizing; and a window of fixed size is the only one that every window manager shows
+    // without a maximise button.
+    setFixedSize(size());
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
 
     m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
@@ -74,7 +77,13 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* par
     m_ui->cmdRestz->setFocus();
 }
 
-frmSomnivo::~frmSomnivo() = default;
+frmSomnivo::~frmSomnivo()
+{
+    // Destroying the window takes the focus from its controls; their handlers must not run
+    // on a window that is half gone.
+    for (const FocusNotifier* notifier : findChildren<FocusNotifier*>())
+        disconnect(notifier, nullptr, this, nullptr);
+}
 
 void frmSomnivo::setUpTimers()
 {
@@ -99,8 +108,7 @@ void frmSomnivo::connectOptionHandlers()
     connect(m_ui->chkBlackScreen, &QCheckBox::stateChanged, this,
             &frmSomnivo::chkBlackScreen_Click);
     connect(m_ui->chkDimin, &QCheckBox::stateChanged, this, &frmSomnivo::chkDimin_Click);
-    connect(m_ui->ChkMinOnStart, &QCheckBox::stateChanged, this,
-            &frmSomnivo::ChkMinOnStart_Click);
+    connect(m_ui->ChkMinOnStart, &QCheckBox::stateChanged, this, &frmSomnivo::ChkMinOnStart_Click);
     connect(m_ui->chkStartUp, &QCheckBox::stateChanged, this, &frmSomnivo::chkStartUp_Click);
     connect(new MouseUpNotifier(m_ui->chkDaily), &MouseUpNotifier::mouseUp, this,
             &frmSomnivo::chkDaily_MouseUp);
@@ -185,9 +193,8 @@ void frmSomnivo::restorePosition()
     const QPoint centre = WindowPlacement::centredTwips(screen->geometry(), frameSize);
     move(Twips::toPixels(centre.x()), Twips::toPixels(centre.y()));
 
-    const QPoint stored(
-        m_settings.ReadNumber(SettingKey::PosX, QString::number(centre.x())),
-        m_settings.ReadNumber(SettingKey::PosY, QString::number(centre.y())));
+    const QPoint stored(m_settings.ReadNumber(SettingKey::PosX, QString::number(centre.x())),
+                        m_settings.ReadNumber(SettingKey::PosY, QString::number(centre.y())));
     // A position on a screen that is no longer there would hide the window from the user.
     if (const auto reachable =
             WindowPlacement::reachablePosition(stored, frameSize, screenGeometries()))

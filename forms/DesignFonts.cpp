@@ -13,10 +13,9 @@ void installSubstitutes()
                                {QStringLiteral("Microsoft Sans Serif"),
                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Bitstream Vera Sans"),
-                                QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
+                                                           QStringLiteral("Bitstream Vera Sans"),
+                                                           QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier"),
                                {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
                                 QStringLiteral("DejaVu Sans Mono")});

@@ -1,5 +1,6 @@
 #include "FocusNotifier.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QWidget>
 
@@ -8,18 +9,29 @@ FocusNotifier::FocusNotifier(QWidget* control) : QObject(control), m_control(con
     control->installEventFilter(this);
 }
 
+bool FocusNotifier::ownsWidget(const QWidget* widget) const
+{
+    // Across window boundaries too: a combo box's drop-down list is a window of its own.
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget == m_control)
+            return true;
+    }
+    return false;
+}
+
 bool FocusNotifier::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_control)
         return false;
-    const auto type = event->type();
-    if (type != QEvent::FocusIn && type != QEvent::FocusOut)
-        return false;
-    if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
-        return false;
-    if (type == QEvent::FocusIn)
+    if (event->type() == QEvent::FocusIn && !m_hasFocus) {
+        m_hasFocus = true;
         emit gotFocus();
-    else
+    } else if (event->type() == QEvent::FocusOut && m_hasFocus) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || ownsWidget(QApplication::focusWidget()))
+            return false;
+        m_hasFocus = false;
         emit lostFocus();
+    }
     return false;
 }

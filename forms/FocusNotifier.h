@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Tells when a control gets or loses the keyboard focus. Opening a control's own drop-down list
-// does not count as leaving it.
+// Tells when the keyboard focus comes to a control from elsewhere and when it leaves for
+// elsewhere. Focus moving into the control's own drop-down list is not leaving it.
 class FocusNotifier : public QObject
 {
     Q_OBJECT
@@ -22,5 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool ownsWidget(const QWidget* widget) const;
+
     QWidget* m_control;
+    bool m_hasFocus = false;
 };

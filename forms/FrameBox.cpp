@@ -35,7 +35,7 @@ void FrameBox::paintEvent(QPaintEvent*)
     const QRect caption(CaptionIndent, captionTop,
                         metrics.horizontalAdvance(title()) + 2 * CaptionPadding, metrics.height());
     painter.fillRect(caption, palette().color(QPalette::Window));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }

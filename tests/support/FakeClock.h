@@ -8,8 +8,7 @@ class FakeClock final : public Clock
 public:
     explicit FakeClock(const QDateTime& start = QDateTime(QDate(2026, 12, 6), QTime(7, 29, 50)))
         : m_now(start)
-    {
-    }
+    {}
 
     qint64 milliseconds() const override { return m_milliseconds; }
     QDateTime localNow() const override { return m_now; }

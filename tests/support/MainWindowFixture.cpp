@@ -2,10 +2,8 @@
 
 #include <QSettings>
 
-MainWindowFixture::MainWindowFixture()
-    : settings([] { return QStringLiteral("/usr/bin/somnivo"); })
-{
-}
+MainWindowFixture::MainWindowFixture() : settings([] { return QStringLiteral("/usr/bin/somnivo"); })
+{}
 
 frmSomnivo& MainWindowFixture::create(bool load)
 {

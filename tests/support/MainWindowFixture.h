@@ -18,8 +18,7 @@ public:
     // Builds the window; with load, runs its start-up as the program does before showing it.
     frmSomnivo& create(bool load = true);
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* found = window->findChild<T*>(QLatin1StringView(name));
         if (!found)

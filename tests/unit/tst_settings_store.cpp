@@ -33,8 +33,7 @@ private slots:
     {
         TestHome home;
         const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        QCOMPARE(store.ReadSetting(SettingKey::SetTime, QStringLiteral("5")),
-                 QStringLiteral("5"));
+        QCOMPARE(store.ReadSetting(SettingKey::SetTime, QStringLiteral("5")), QStringLiteral("5"));
         QVERIFY2(!QFile::exists(store.filePath()), "reading must not create anything");
 
         store.WriteSetting(SettingKey::SetTime, QString());
@@ -101,8 +100,7 @@ private slots:
         const QByteArray before = fileBytes(home.settingsFile(QStringLiteral("somnivo")));
 
         program = QStringLiteral("/usr/bin/sleepy.bin");
-        QCOMPARE(store.ReadSetting(SettingKey::ShutDown, QStringLiteral("1")),
-                 QStringLiteral("1"));
+        QCOMPARE(store.ReadSetting(SettingKey::ShutDown, QStringLiteral("1")), QStringLiteral("1"));
         store.WriteSetting(SettingKey::ShutDown, QStringLiteral("0"));
         QVERIFY(QFile::exists(home.settingsFile(QStringLiteral("sleepy"))));
         QCOMPARE(fileBytes(home.settingsFile(QStringLiteral("somnivo"))), before);

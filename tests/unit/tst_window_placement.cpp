@@ -28,8 +28,7 @@ private slots:
         // Half over the left edge still shows half the window.
         QCOMPARE(reachablePosition(QPoint(-150 * 15, 0), frame, screens), QPoint(-150, 0));
         // On the second screen.
-        QCOMPARE(reachablePosition(QPoint(2000 * 15, 900 * 15), frame, screens),
-                 QPoint(2000, 900));
+        QCOMPARE(reachablePosition(QPoint(2000 * 15, 900 * 15), frame, screens), QPoint(2000, 900));
     }
 
     void refusesAPositionOffEveryScreen()

@@ -44,9 +44,13 @@ class tst_MainLayout : public QObject
         QStyleOptionButton option;
         option.initFrom(widget);
         if (qobject_cast<const QRadioButton*>(widget))
-            return widget->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, widget).width();
+            return widget->style()
+                ->subElementRect(QStyle::SE_RadioButtonContents, &option, widget)
+                .width();
         if (qobject_cast<const QCheckBox*>(widget))
-            return widget->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, widget).width();
+            return widget->style()
+                ->subElementRect(QStyle::SE_CheckBoxContents, &option, widget)
+                .width();
         if (qobject_cast<const QPushButton*>(widget))
             return widget->width() - 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
         return widget->width();
@@ -124,8 +128,9 @@ private slots:
         // No caption may be cut off: the text fits the room the control leaves for it.
         if (!caption.isEmpty() && !qobject_cast<const QGroupBox*>(widget)) {
             const int needed = widget->fontMetrics().horizontalAdvance(caption);
-            QVERIFY2(needed <= textRoom(widget),
-                     qPrintable(QStringLiteral("needs %1, has %2").arg(needed).arg(textRoom(widget))));
+            QVERIFY2(
+                needed <= textRoom(widget),
+                qPrintable(QStringLiteral("needs %1, has %2").arg(needed).arg(textRoom(widget))));
         }
     }
 
@@ -136,6 +141,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Somnivo - Auto Shutdown Timer "));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
 
         const auto* line = f.control<LineControl>("Line1");
         QCOMPARE(QPointF(line->x1(), line->y1()), QPointF(165, 2325));
@@ -148,8 +154,7 @@ private slots:
         QCOMPARE(track->fillColor(), QColor(Qt::white));
         QCOMPARE(window.children().indexOf(track) + 1, window.children().indexOf(line));
 
-        QCOMPARE(f.control("chkStartUp")->palette().color(QPalette::WindowText),
-                 QColor(Qt::black));
+        QCOMPARE(f.control("chkStartUp")->palette().color(QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(f.control("Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(f.control("Label1")->font().underline());
         QVERIFY(!f.control<QPushButton>("cmdRestz")->autoDefault());
@@ -200,16 +205,15 @@ private slots:
                 order << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != start);
-        const QStringList expected{
-            QStringLiteral("cmdRestz"),   QStringLiteral("cmdAbout"),
-            QStringLiteral("Volume"),     QStringLiteral("chkBlackScreen"),
-            QStringLiteral("chkDimin"),   QStringLiteral("Option2_0"),
-            QStringLiteral("Option2_1"),  QStringLiteral("Option2_2"),
-            QStringLiteral("Option2_3"),  QStringLiteral("txtShutDown"),
-            QStringLiteral("Option1_0"),  QStringLiteral("Option1_1"),
-            QStringLiteral("chkDaily"),   QStringLiteral("cmbHour"),
-            QStringLiteral("cmbMinute"),  QStringLiteral("chkStartUp"),
-            QStringLiteral("ChkMinOnStart")};
+        const QStringList expected{QStringLiteral("cmdRestz"),     QStringLiteral("cmdAbout"),
+                                   QStringLiteral("Volume"),       QStringLiteral("chkBlackScreen"),
+                                   QStringLiteral("chkDimin"),     QStringLiteral("Option2_0"),
+                                   QStringLiteral("Option2_1"),    QStringLiteral("Option2_2"),
+                                   QStringLiteral("Option2_3"),    QStringLiteral("txtShutDown"),
+                                   QStringLiteral("Option1_0"),    QStringLiteral("Option1_1"),
+                                   QStringLiteral("chkDaily"),     QStringLiteral("cmbHour"),
+                                   QStringLiteral("cmbMinute"),    QStringLiteral("chkStartUp"),
+                                   QStringLiteral("ChkMinOnStart")};
         QCOMPARE(order, expected);
         QCOMPARE(f.window->focusWidget(), f.control("cmdRestz"));
     }

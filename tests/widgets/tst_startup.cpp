@@ -55,10 +55,9 @@ private slots:
         // Only the controls whose restore changed them stored anything.
         QStringList keys = f.storedKeys();
         keys.sort();
-        QCOMPARE(keys, QStringList({QStringLiteral("Config/BlackScreen"),
-                                    QStringLiteral("Config/Dimin"),
-                                    QStringLiteral("Config/SetTime"),
-                                    QStringLiteral("Config/ShutDown")}));
+        QCOMPARE(keys, QStringList(
+                           {QStringLiteral("Config/BlackScreen"), QStringLiteral("Config/Dimin"),
+                            QStringLiteral("Config/SetTime"), QStringLiteral("Config/ShutDown")}));
         QCOMPARE(f.stored(SettingKey::SetTime), QStringLiteral("5"));
         QCOMPARE(f.stored(SettingKey::ShutDown), QStringLiteral("1"));
         QCOMPARE(f.stored(SettingKey::BlackScreen), QStringLiteral("1"));

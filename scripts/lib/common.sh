@@ -1,0 +1,41 @@
+# Shared by scripts/run and scripts/test: the packages the build, the program and the tests need,
+# and installing whichever of them are missing.
+
+SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+SOMNIVO_PACKAGES=(
+    # build
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev clang-format
+    # program
+    libasound2-plugins fonts-dejavu-core fonts-liberation
+    # tests: private X server, window manager, real input, screenshots
+    xvfb openbox xdotool x11-utils x11-apps imagemagick
+    # tests: private buses and sound server
+    dbus python3-dbus python3-gi pulseaudio pulseaudio-utils alsa-utils
+)
+
+somnivo_missing_packages() {
+    local package status
+    for package in "${SOMNIVO_PACKAGES[@]}"; do
+        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || echo "$package"
+    done
+}
+
+somnivo_install_packages() {
+    local missing
+    mapfile -t missing < <(somnivo_missing_packages)
+    ((${#missing[@]} == 0)) && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+somnivo_build() {
+    local preset="$1"
+    cmake --preset "$preset" -S "$SOMNIVO_ROOT" >/dev/null
+    cmake --build --preset "$preset"
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+
+#include <memory>
+
+// A private X server (Xvfb) for one test, optionally with a window manager, and the X tools the
+// tests use on it. Everything it starts is stopped by PID when it goes.
+class VirtualDisplay
+{
+public:
+    enum class WindowManager
+    {
+        None,
+        Openbox
+    };
+
+    explicit VirtualDisplay(WindowManager manager = WindowManager::None);
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    bool isRunning() const { return !m_name.isEmpty(); }
+    QString name() const { return m_name; } // ":N"
+
+    // Runs an X tool (xdotool, xwininfo, import, ...) on this display; its standard output, or
+    // an empty text when it failed.
+    QString run(const QString& tool, const QStringList& arguments, int timeoutMs = 5000) const;
+
+    // The id of the first viewable window whose title is exactly title, waiting up to
+    // timeoutMs for it to appear; 0 when none did.
+    quint64 waitForWindow(const QString& title, int timeoutMs = 10000) const;
+    // The window's position on the screen, as the X server has it.
+    QPoint windowPosition(quint64 window) const;
+    bool isViewable(quint64 window) const;
+    // Clicks the left button at a screen position with real input.
+    void click(const QPoint& screenPosition) const;
+    bool screenshot(const QString& path) const;
+
+private:
+    QProcessEnvironment toolEnvironment() const;
+    bool startOpenbox();
+
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_windowManager;
+    QString m_name;
+};
