@@ -9,7 +9,7 @@ SOMNIVO_PACKAGES=(
     # program
     libasound2-plugins fonts-dejavu-core fonts-liberation
     # tests: private X server, window manager, real input, screenshots
-    xvfb openbox xdotool x11-utils x11-apps imagemagick
+    xvfb openbox xdotool x11-utils x11-apps imagemagick libx11-dev
     # tests: private buses and sound server
     dbus python3-dbus python3-gi pulseaudio pulseaudio-utils alsa-utils
 )
