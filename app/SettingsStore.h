@@ -1,25 +1,10 @@
 #pragma once
 
+#include "engine/SettingKeys.h"
+
 #include <QString>
 
 #include <functional>
-
-// The names under which the options are stored.
-namespace SettingKey {
-inline constexpr QLatin1StringView SHour{"SHour"};
-inline constexpr QLatin1StringView SMinute{"SMinute"};
-inline constexpr QLatin1StringView SetTime{"SetTime"};
-inline constexpr QLatin1StringView ShutDown{"ShutDown"};
-inline constexpr QLatin1StringView Schedule{"Schedule"};
-inline constexpr QLatin1StringView BlackScreen{"BlackScreen"};
-inline constexpr QLatin1StringView Dimin{"Dimin"};
-inline constexpr QLatin1StringView AutoStart{"AutoStart"};
-inline constexpr QLatin1StringView MinOnStart{"MinOnStart"};
-inline constexpr QLatin1StringView RunDaily{"RunDaily"};
-inline constexpr QLatin1StringView PosX{"PosX"};
-inline constexpr QLatin1StringView PosY{"PosY"};
-inline constexpr QLatin1StringView RunFile{"RunFile"};
-} // namespace SettingKey
 
 // The per-user store of the options: text values in the section "Config" of
 // $XDG_CONFIG_HOME/<name>/<name>.ini, where <name> is the running program file's name without

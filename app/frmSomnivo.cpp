@@ -3,6 +3,7 @@
 #include "ProgramInfo.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
+#include "audio/VolumeSlider.h"
 #include "forms/CheckBoxValue.h"
 #include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
@@ -11,7 +12,9 @@
 #include "platform/Clock.h"
 #include "ui_frmSomnivo.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
@@ -53,9 +56,11 @@ QList<QRect> screenGeometries()
 
 } // namespace
 
-frmSomnivo::frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* parent)
+frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
-      m_clock(clock)
+      m_services(services),
+      m_sleepRun(*this, services.clock, services.session, services.shell, this),
+      m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
     DesignFonts::applyDesignSizes(this);
@@ -73,6 +78,7 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* par
 
     setUpTimers();
     connectOptionHandlers();
+    connectVolume();
     // The first control in the tab order has the focus when the window opens.
     m_ui->cmdRestz->setFocus();
 }
@@ -94,13 +100,10 @@ void frmSomnivo::setUpTimers()
         if (enabled)
             timer.start();
     };
-    setUp(m_timer3, "Timer3", 65530, false);
     setUp(m_timer2, "Timer2", 5000, true);
-    setUp(m_timGetVolume, "timGetVolume", 1000, true);
-    setUp(m_timCheckEnd, "timCheckEnd", 2000, false);
-    setUp(m_timer1, "Timer1", 5000, false);
 
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
+    connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
 }
 
 void frmSomnivo::connectOptionHandlers()
@@ -142,37 +145,55 @@ void frmSomnivo::connectOptionHandlers()
     }
 }
 
+void frmSomnivo::connectVolume()
+{
+    m_volumeSlider = std::make_unique<VolumeSlider>(*m_ui->Volume, m_mixerVolume, this);
+    auto* focus = new FocusNotifier(m_ui->Volume);
+    connect(focus, &FocusNotifier::gotFocus, m_volumeSlider.get(), &VolumeSlider::Volume_GotFocus);
+    connect(focus, &FocusNotifier::lostFocus, m_volumeSlider.get(),
+            &VolumeSlider::Volume_LostFocus);
+}
+
 void frmSomnivo::Form_Load()
 {
-    m_ui->Label4->setText(m_clock.timeOfDayText());
+    m_ui->Label4->setText(m_services.clock.timeOfDayText());
     fillTwoDigitItems(m_ui->cmbHour, 24);
     fillTwoDigitItems(m_ui->cmbMinute, 60);
     selectPosition(m_ui->cmbHour, m_settings.ReadNumber(SettingKey::SHour, QStringLiteral("00")));
     selectPosition(m_ui->cmbMinute,
                    m_settings.ReadNumber(SettingKey::SMinute, QStringLiteral("00")));
 
-    LineFullX2 = int(std::nearbyint(m_ui->Line1->x2()));
-    LineLength = int(std::nearbyint(m_ui->Line1->x2() - m_ui->Line1->x1()));
+    // Without a mixer the user is told once; every other option is still restored.
+    if (m_mixerVolume.open()) {
+        m_volumeSlider->connectToMixer();
+    } else {
+        QMessageBox::critical(this, QStringLiteral("Volume Control"),
+                              QStringLiteral("Could not open the mixer."));
+        m_volumeSlider->disable();
+    }
+
+    run().LineFullX2 = int(std::nearbyint(m_ui->Line1->x2()));
+    run().LineLength = int(std::nearbyint(m_ui->Line1->x2() - m_ui->Line1->x1()));
 
     m_ui->txtShutDown->setText(m_settings.ReadSetting(SettingKey::SetTime, QStringLiteral("5")));
 
     const int action = m_settings.ReadNumber(SettingKey::ShutDown, QStringLiteral("1"));
     selectOption(m_option2, action);
-    ActionIndex = action;
+    run().ActionIndex = action;
 
     const int schedule = m_settings.ReadNumber(SettingKey::Schedule, QStringLiteral("0"));
     selectOption(m_option1, schedule);
-    ScheduleMode = schedule;
+    run().ScheduleMode = schedule;
     ApplyScheduleKind(schedule);
 
     // The flags follow what the boxes show, so a stored value that no box can show cannot
     // switch on what the user sees switched off.
     CheckBoxValue::set(m_ui->chkBlackScreen,
                        m_settings.ReadNumber(SettingKey::BlackScreen, QStringLiteral("1")));
-    BlackScreenFlag = CheckBoxValue::of(m_ui->chkBlackScreen);
+    run().BlackScreenFlag = CheckBoxValue::of(m_ui->chkBlackScreen);
     CheckBoxValue::set(m_ui->chkDimin,
                        m_settings.ReadNumber(SettingKey::Dimin, QStringLiteral("1")));
-    DiminFlag = CheckBoxValue::of(m_ui->chkDimin);
+    run().DiminFlag = CheckBoxValue::of(m_ui->chkDimin);
 
     restorePosition();
 
@@ -184,6 +205,10 @@ void frmSomnivo::Form_Load()
         setWindowState(windowState() | Qt::WindowMinimized);
     CheckBoxValue::set(m_ui->chkDaily,
                        m_settings.ReadNumber(SettingKey::RunDaily, QStringLiteral("0")));
+
+    // A daily clock time is armed without waiting for the user.
+    if (run().ScheduleMode == 1 && CheckBoxValue::of(m_ui->chkDaily) == 1)
+        m_ui->cmdRestz->click();
 }
 
 void frmSomnivo::restorePosition()
@@ -225,14 +250,14 @@ void frmSomnivo::chkBlackScreen_Click()
 {
     const int value = CheckBoxValue::of(m_ui->chkBlackScreen);
     m_settings.WriteNumber(SettingKey::BlackScreen, value);
-    BlackScreenFlag = value;
+    run().BlackScreenFlag = value;
 }
 
 void frmSomnivo::chkDimin_Click()
 {
     const int value = CheckBoxValue::of(m_ui->chkDimin);
     m_settings.WriteNumber(SettingKey::Dimin, value);
-    DiminFlag = value;
+    run().DiminFlag = value;
 }
 
 void frmSomnivo::ChkMinOnStart_Click()
@@ -287,7 +312,7 @@ void frmSomnivo::Option1_MouseUp(int index)
 void frmSomnivo::Option2_Click(int index)
 {
     m_settings.WriteNumber(SettingKey::ShutDown, index);
-    ActionIndex = index;
+    run().ActionIndex = index;
 }
 
 void frmSomnivo::Option2_MouseUp(int index)
@@ -308,8 +333,8 @@ void frmSomnivo::SetAutoStart(int)
 
 void frmSomnivo::Timer2_Timer()
 {
-    m_ui->Label4->setText(m_clock.timeOfDayText());
-    m_ui->Frame3->setTitle(m_clock.shortDateText());
+    m_ui->Label4->setText(m_services.clock.timeOfDayText());
+    m_ui->Frame3->setTitle(m_services.clock.shortDateText());
 }
 
 void frmSomnivo::paintEvent(QPaintEvent*)
@@ -317,4 +342,94 @@ void frmSomnivo::paintEvent(QPaintEvent*)
     // The window itself shows the colour of a window border; the frames on it are button-face.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window).darker(108));
+}
+
+void frmSomnivo::closeEvent(QCloseEvent* event)
+{
+    const QRect frame = frameGeometry();
+    m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
+    m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
+    event->accept();
+}
+
+QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
+{
+    return m_settings.ReadSetting(key, defaultValue);
+}
+
+QString frmSomnivo::restzCaption() const
+{
+    return m_ui->cmdRestz->text();
+}
+
+void frmSomnivo::setRestzCaption(const QString& caption)
+{
+    m_ui->cmdRestz->setText(caption);
+}
+
+QString frmSomnivo::countdownText() const
+{
+    return m_ui->txtShutDown->text();
+}
+
+QString frmSomnivo::hourText() const
+{
+    return m_ui->cmbHour->currentText();
+}
+
+QString frmSomnivo::minuteText() const
+{
+    return m_ui->cmbMinute->currentText();
+}
+
+int frmSomnivo::volumeValue() const
+{
+    return m_volumeSlider->value();
+}
+
+void frmSomnivo::setVolumeValue(int value)
+{
+    m_volumeSlider->setValue(value);
+}
+
+int frmSomnivo::volumeBottom() const
+{
+    return m_volumeSlider->bottom();
+}
+
+int frmSomnivo::currentVolume() const
+{
+    return m_mixerVolume.CurrentVolume;
+}
+
+void frmSomnivo::setVolumePollEnabled(bool enabled)
+{
+    m_volumeSlider->setPollEnabled(enabled);
+}
+
+void frmSomnivo::setProgressX2(double twips)
+{
+    m_ui->Line1->setX2(twips);
+}
+
+void frmSomnivo::closeBlackScreen()
+{
+    // The black screen is not part of the program yet.
+}
+
+void frmSomnivo::reportFailure(const QString& text, const QString& details)
+{
+    auto* message = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(ProgramInfo::Title),
+                                    text, QMessageBox::Ok, this);
+    message->setInformativeText(details);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->setModal(false);
+    message->setWindowModality(Qt::NonModal);
+    message->show();
+}
+
+void frmSomnivo::unloadAndEnd()
+{
+    close();
+    QCoreApplication::exit(0);
 }

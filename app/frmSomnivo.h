@@ -1,5 +1,10 @@
 #pragma once
 
+#include "PlatformServices.h"
+#include "audio/MixerVolume.h"
+#include "engine/SleepRun.h"
+#include "engine/SleepRunHost.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -9,18 +14,18 @@
 namespace Ui {
 class frmSomnivo;
 }
-class Clock;
 class QRadioButton;
 class SettingsStore;
+class VolumeSlider;
 
 // The main window: the sleep timer's options, the "Sleep Now!" button, the volume slider and
 // the clock. Every option is stored the moment it changes.
-class frmSomnivo : public QWidget
+class frmSomnivo : public QWidget, private SleepRunHost
 {
     Q_OBJECT
 
 public:
-    frmSomnivo(const SettingsStore& settings, Clock& clock, QWidget* parent = nullptr);
+    frmSomnivo(const SettingsStore& settings, PlatformServices services, QWidget* parent = nullptr);
     ~frmSomnivo() override;
 
     // The start-up before the window is first shown: fills the time lists and restores every
@@ -33,14 +38,12 @@ public:
     // Enables the countdown inputs (kind 0) or the clock-time inputs (kind 1).
     void ApplyScheduleKind(int kind);
 
-    // Settings the timers read on every tick rather than going back to the store.
-    int ActionIndex = 0;
-    int BlackScreenFlag = 0;
-    int DiminFlag = 0;
-    int ScheduleMode = 0;
-    // The progress line at full length, in twips: its end and its length.
-    int LineFullX2 = 0;
-    int LineLength = 0;
+    // The sleep timer's state, with the options it reads on every tick.
+    RunState& run() { return m_sleepRun.state; }
+    SleepRun& sleepRun() { return m_sleepRun; }
+
+    MixerVolume& mixerVolume() { return m_mixerVolume; }
+    VolumeSlider& volumeSlider() { return *m_volumeSlider; }
 
     // Event handlers, named after their control and event. Tests call them directly, as the
     // timers and controls do.
@@ -61,10 +64,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setUpTimers();
     void connectOptionHandlers();
+    void connectVolume();
     void restorePosition();
 
     // Hand-offs to the Run File dialog and to the autostart entry, which are not part of this
@@ -72,15 +77,31 @@ private:
     void showRunFileDialog();
     void SetAutoStart(int state);
 
+    // What the sleep run reads and moves.
+    QString readSetting(QLatin1StringView key, const QString& defaultValue) const override;
+    QString restzCaption() const override;
+    void setRestzCaption(const QString& caption) override;
+    QString countdownText() const override;
+    QString hourText() const override;
+    QString minuteText() const override;
+    int volumeValue() const override;
+    void setVolumeValue(int value) override;
+    int volumeBottom() const override;
+    int currentVolume() const override;
+    void setVolumePollEnabled(bool enabled) override;
+    void setProgressX2(double twips) override;
+    void closeBlackScreen() override;
+    void reportFailure(const QString& text, const QString& details) override;
+    void unloadAndEnd() override;
+
     std::unique_ptr<Ui::frmSomnivo> m_ui;
     const SettingsStore& m_settings;
-    Clock& m_clock;
+    PlatformServices m_services;
+    SleepRun m_sleepRun;
+    MixerVolume m_mixerVolume;
+    std::unique_ptr<VolumeSlider> m_volumeSlider;
     std::array<QRadioButton*, 2> m_option1{};
     std::array<QRadioButton*, 4> m_option2{};
 
-    QTimer m_timer3;
     QTimer m_timer2;
-    QTimer m_timGetVolume;
-    QTimer m_timCheckEnd;
-    QTimer m_timer1;
 };

@@ -1,8 +1,11 @@
 #include "ApplicationSetup.h"
 #include "SettingsStore.h"
 #include "frmSomnivo.h"
+#include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
+#include "platform/linux/DesktopShell.h"
 #include "platform/linux/LockFileInstanceGuard.h"
+#include "platform/linux/LogindSessionControl.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -21,8 +24,11 @@ int main(int argc, char* argv[])
 
     ApplicationSetup::apply();
     BootClock clock;
+    AlsaMixer mixer;
+    LogindSessionControl session;
+    DesktopShell shell;
     SettingsStore settings;
-    frmSomnivo window(settings, clock);
+    frmSomnivo window(settings, {clock, mixer, session, shell});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
     window.Form_Load();

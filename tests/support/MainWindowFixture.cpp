@@ -7,7 +7,7 @@ MainWindowFixture::MainWindowFixture() : settings([] { return QStringLiteral("/u
 
 frmSomnivo& MainWindowFixture::create(bool load)
 {
-    window = std::make_unique<frmSomnivo>(settings, clock);
+    window = std::make_unique<frmSomnivo>(settings, PlatformServices{clock, mixer, session, shell});
     if (load)
         window->Form_Load();
     return *window;

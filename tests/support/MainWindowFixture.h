@@ -1,6 +1,9 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FakeMixer.h"
+#include "FakeSessionControl.h"
+#include "FakeShell.h"
 #include "TestHome.h"
 #include "app/SettingsStore.h"
 #include "app/frmSomnivo.h"
@@ -39,6 +42,9 @@ public:
 
     TestHome home;
     FakeClock clock;
+    FakeMixer mixer;
+    FakeSessionControl session;
+    FakeShell shell;
     SettingsStore settings;
     std::unique_ptr<frmSomnivo> window;
 };

@@ -1,5 +1,6 @@
 #include "ProgramUnderTest.h"
 
+#include "PrivatePulseAudio.h"
 #include "VirtualDisplay.h"
 
 ProgramUnderTest::ProgramUnderTest(const VirtualDisplay& display, const QString& programPath)
@@ -15,6 +16,7 @@ ProgramUnderTest::ProgramUnderTest(const VirtualDisplay& display, const QString&
                          QStringLiteral("unix:path=/nonexistent/somnivo-test-no-system-bus"));
     m_environment.insert(QStringLiteral("PULSE_SERVER"),
                          QStringLiteral("unix:/nonexistent/somnivo-test-no-sound-server"));
+    m_environment.insert(QStringLiteral("ALSA_CONFIG_PATH"), PrivatePulseAudio::alsaConfigPath());
     m_environment.insert(QStringLiteral("QT_ACCESSIBILITY"), QStringLiteral("0"));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
@@ -22,6 +24,15 @@ ProgramUnderTest::ProgramUnderTest(const VirtualDisplay& display, const QString&
 ProgramUnderTest::~ProgramUnderTest()
 {
     killHard();
+}
+
+void ProgramUnderTest::useSoundServer(const PrivatePulseAudio& server)
+{
+    const QProcessEnvironment sound = server.processEnvironment();
+    for (const QString& name : sound.keys()) {
+        if (name.startsWith(QLatin1String("PULSE_")) || name.startsWith(QLatin1String("ALSA_")))
+            m_environment.insert(name, sound.value(name));
+    }
 }
 
 QString ProgramUnderTest::builtProgram()

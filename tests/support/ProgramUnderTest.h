@@ -3,11 +3,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+class PrivatePulseAudio;
 class VirtualDisplay;
 
 // The built program, started the way a user starts it, on a test's private display and in the
 // test's private home (taken from the test process's HOME and XDG variables), with every bus and
-// sound server pointed at places that do not exist unless the test says otherwise.
+// sound server pointed at places that do not exist unless the test says otherwise. Its ALSA
+// configuration never names a sound card.
 class ProgramUnderTest
 {
 public:
@@ -20,6 +22,7 @@ public:
     static QString builtProgram();
 
     QProcessEnvironment& environment() { return m_environment; }
+    void useSoundServer(const PrivatePulseAudio& server);
     bool start();
     QProcess& process() { return m_process; }
     // Ends it at once, the way a crash or a power cut would: nothing of its own runs.

@@ -1,3 +1,4 @@
+#include "support/PrivatePulseAudio.h"
 #include "support/ProgramUnderTest.h"
 #include "support/TestHome.h"
 #include "support/VirtualDisplay.h"
@@ -27,9 +28,12 @@ private slots:
     void aSettingIsOnDiskTheMomentItChanges()
     {
         TestHome home;
+        PrivatePulseAudio sound;
+        QVERIFY2(sound.start(), qPrintable(sound.errorString()));
         VirtualDisplay display;
         QVERIFY(display.isRunning());
         ProgramUnderTest program(display);
+        program.useSoundServer(sound);
         QVERIFY(program.start());
         const quint64 window = display.waitForWindow(title);
         QVERIFY(window);
@@ -44,9 +48,12 @@ private slots:
     void aSecondCopyChangesNothingAndShowsTheFirst()
     {
         TestHome home;
+        PrivatePulseAudio sound;
+        QVERIFY2(sound.start(), qPrintable(sound.errorString()));
         VirtualDisplay display(VirtualDisplay::WindowManager::Openbox);
         QVERIFY(display.isRunning());
         ProgramUnderTest first(display);
+        first.useSoundServer(sound);
         QVERIFY(first.start());
         const quint64 window = display.waitForWindow(title);
         QVERIFY(window);
@@ -61,6 +68,8 @@ private slots:
         QThread::msleep(20); // so that any rewrite would show in the modification time
 
         ProgramUnderTest second(display);
+
+        second.useSoundServer(sound);
         QElapsedTimer timer;
         timer.start();
         QVERIFY(second.start());
@@ -78,10 +87,13 @@ private slots:
     void aRenamedCopyStartsWithDefaultsOfItsOwn()
     {
         TestHome home;
+        PrivatePulseAudio sound;
+        QVERIFY2(sound.start(), qPrintable(sound.errorString()));
         const QString original = home.settingsFile(QStringLiteral("somnivo"));
         {
             VirtualDisplay display;
             ProgramUnderTest program(display);
+            program.useSoundServer(sound);
             QVERIFY(program.start());
             QVERIFY(display.waitForWindow(title));
         }
@@ -92,6 +104,7 @@ private slots:
         QVERIFY(QFile::copy(ProgramUnderTest::builtProgram(), renamed));
         VirtualDisplay display;
         ProgramUnderTest copy(display, renamed);
+        copy.useSoundServer(sound);
         QVERIFY(copy.start());
         QVERIFY(display.waitForWindow(title));
         const QByteArray own = contents(home.settingsFile(QStringLiteral("sleepy")));

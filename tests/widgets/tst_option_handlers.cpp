@@ -36,12 +36,12 @@ private slots:
     {
         QTest::mouseClick(f->control("chkBlackScreen"), Qt::LeftButton);
         QCOMPARE(f->stored(SettingKey::BlackScreen), QStringLiteral("0"));
-        QCOMPARE(f->window->BlackScreenFlag, 0);
+        QCOMPARE(f->window->run().BlackScreenFlag, 0);
 
         focus("chkDimin");
         QTest::keyClick(f->control("chkDimin"), Qt::Key_Space);
         QCOMPARE(f->stored(SettingKey::Dimin), QStringLiteral("0"));
-        QCOMPARE(f->window->DiminFlag, 0);
+        QCOMPARE(f->window->run().DiminFlag, 0);
 
         QTest::mouseClick(f->control("ChkMinOnStart"), Qt::LeftButton);
         QCOMPARE(f->stored(SettingKey::MinOnStart), QStringLiteral("1"));
@@ -101,17 +101,17 @@ private slots:
     {
         QTest::mouseClick(f->control("Option2_0"), Qt::LeftButton);
         QCOMPARE(f->stored(SettingKey::ShutDown), QStringLiteral("0"));
-        QCOMPARE(f->window->ActionIndex, 0);
+        QCOMPARE(f->window->run().ActionIndex, 0);
 
         QTest::mouseClick(f->control("Option2_2"), Qt::LeftButton);
         QCOMPARE(f->stored(SettingKey::ShutDown), QStringLiteral("2"));
-        QCOMPARE(f->window->ActionIndex, 2);
+        QCOMPARE(f->window->run().ActionIndex, 2);
 
         focus("Option2_2");
         QTest::keyClick(f->control("Option2_2"), Qt::Key_Right);
         QVERIFY(f->control<QRadioButton>("Option2_1")->isChecked());
         QCOMPARE(f->stored(SettingKey::ShutDown), QStringLiteral("1"));
-        QCOMPARE(f->window->ActionIndex, 1);
+        QCOMPARE(f->window->run().ActionIndex, 1);
     }
 
     void theCountdownIsStoredAsTyped()

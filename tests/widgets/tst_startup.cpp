@@ -24,7 +24,7 @@ private slots:
     void firstStartShowsTheDefaultsAndStoresWhatTheRestoreChanged()
     {
         MainWindowFixture f;
-        const frmSomnivo& window = f.create();
+        frmSomnivo& window = f.create();
 
         QVERIFY(f.control<QRadioButton>("Option1_0")->isChecked());
         QCOMPARE(f.control<QLineEdit>("txtShutDown")->text(), QStringLiteral("5"));
@@ -45,12 +45,12 @@ private slots:
         QVERIFY(!f.control("cmbHour")->isEnabled());
         QVERIFY(!f.control("chkDaily")->isEnabled());
 
-        QCOMPARE(window.ActionIndex, 1);
-        QCOMPARE(window.ScheduleMode, 0);
-        QCOMPARE(window.BlackScreenFlag, 1);
-        QCOMPARE(window.DiminFlag, 1);
-        QCOMPARE(window.LineFullX2, 4290);
-        QCOMPARE(window.LineLength, 4125);
+        QCOMPARE(window.run().ActionIndex, 1);
+        QCOMPARE(window.run().ScheduleMode, 0);
+        QCOMPARE(window.run().BlackScreenFlag, 1);
+        QCOMPARE(window.run().DiminFlag, 1);
+        QCOMPARE(window.run().LineFullX2, 4290);
+        QCOMPARE(window.run().LineLength, 4125);
 
         // Only the controls whose restore changed them stored anything.
         QStringList keys = f.storedKeys();
@@ -78,7 +78,7 @@ private slots:
         f.store(SettingKey::RunDaily, QStringLiteral("1"));
         f.store(SettingKey::PosX, QStringLiteral("1500"));
         f.store(SettingKey::PosY, QStringLiteral("3000"));
-        const frmSomnivo& window = f.create();
+        frmSomnivo& window = f.create();
 
         QCOMPARE(f.control<QComboBox>("cmbHour")->currentText(), QStringLiteral("07"));
         QCOMPARE(f.control<QComboBox>("cmbMinute")->currentText(), QStringLiteral("30"));
@@ -98,10 +98,10 @@ private slots:
         QVERIFY(f.control("cmbHour")->isEnabled());
         QVERIFY(f.control("cmbMinute")->isEnabled());
         QVERIFY(f.control("chkDaily")->isEnabled());
-        QCOMPARE(window.ActionIndex, 3);
-        QCOMPARE(window.ScheduleMode, 1);
-        QCOMPARE(window.BlackScreenFlag, 0);
-        QCOMPARE(window.DiminFlag, 0);
+        QCOMPARE(window.run().ActionIndex, 3);
+        QCOMPARE(window.run().ScheduleMode, 1);
+        QCOMPARE(window.run().BlackScreenFlag, 0);
+        QCOMPARE(window.run().DiminFlag, 0);
     }
 
     void aStoredEmptyCountdownStaysEmpty()
@@ -124,7 +124,7 @@ private slots:
         f.store(SettingKey::Dimin, QStringLiteral("2"));
         f.store(SettingKey::PosX, QStringLiteral("9999999"));
         f.store(SettingKey::PosY, QStringLiteral("-99999999999999"));
-        const frmSomnivo& window = f.create();
+        frmSomnivo& window = f.create();
 
         // Lists without a selection, no action selected, the countdown kind still showing.
         QCOMPARE(f.control<QComboBox>("cmbHour")->currentIndex(), -1);
@@ -132,17 +132,17 @@ private slots:
         QCOMPARE(f.control<QComboBox>("cmbMinute")->currentIndex(), -1);
         for (const char* name : {"Option2_0", "Option2_1", "Option2_2", "Option2_3"})
             QVERIFY(!f.control<QRadioButton>(name)->isChecked());
-        QCOMPARE(window.ActionIndex, 9);
+        QCOMPARE(window.run().ActionIndex, 9);
         QVERIFY(f.control<QRadioButton>("Option1_0")->isChecked());
-        QCOMPARE(window.ScheduleMode, 5);
+        QCOMPARE(window.run().ScheduleMode, 5);
         QVERIFY(f.control("txtShutDown")->isEnabled());
         QVERIFY(f.control("cmbHour")->isEnabled());
 
         // A box shows unchecked for a value it cannot show, grey for 2; the flag follows it.
         QCOMPARE(f.control<QCheckBox>("chkBlackScreen")->checkState(), Qt::Unchecked);
-        QCOMPARE(window.BlackScreenFlag, 0);
+        QCOMPARE(window.run().BlackScreenFlag, 0);
         QCOMPARE(f.control<QCheckBox>("chkDimin")->checkState(), Qt::PartiallyChecked);
-        QCOMPARE(window.DiminFlag, 2);
+        QCOMPARE(window.run().DiminFlag, 2);
 
         QCOMPARE(window.pos(), centredOnPrimaryScreen(window));
         // Nothing the user did not change was rewritten.

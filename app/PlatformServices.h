@@ -1,0 +1,16 @@
+#pragma once
+
+class Clock;
+class Mixer;
+class SessionControl;
+class Shell;
+
+// The operating-system services the main window works with, chosen once by the program's entry
+// point (and replaced by fakes in tests).
+struct PlatformServices
+{
+    Clock& clock;
+    Mixer& mixer;
+    SessionControl& session;
+    Shell& shell;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "MixerVolume.h"
+
+#include <QObject>
+#include <QTimer>
+
+class QScrollBar;
+
+// The "Vol" slider: shows the master volume, sets it, and follows changes made elsewhere by
+// reading the mixer every second. Its top end is loud; one slider unit is two mixer units.
+// The scroll bar underneath counts the other way (its minimum is at the top), so the slider's
+// value is the negated position of the scroll bar; that keeps the arrows, the keys and the
+// track all moving the volume the way they point.
+class VolumeSlider : public QObject
+{
+    Q_OBJECT
+
+public:
+    VolumeSlider(QScrollBar& slider, MixerVolume& volume, QObject* parent = nullptr);
+
+    // Start-up, once the mixer is open: finds the master volume and, when there is one, gives
+    // the slider its range and the current volume.
+    void connectToMixer();
+    // Start-up without a mixer: the slider can show nothing and does nothing.
+    void disable();
+
+    void Volume_Change();
+    void Volume_GotFocus();
+    void Volume_LostFocus();
+    void timGetVolume_Timer();
+
+    // The slider's value and bounds, in slider units (loud is high).
+    int value() const;
+    void setValue(int value);
+    int top() const;
+    int bottom() const;
+
+    void setPollEnabled(bool enabled);
+    QTimer& timGetVolume() { return m_timGetVolume; }
+
+    MixerControlRecord VolumeCtrl;
+
+private:
+    void setUp();
+
+    QScrollBar& m_slider;
+    MixerVolume& m_volume;
+    QTimer m_timGetVolume;
+    bool m_controlFound = false;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+
+// What the sleep run needs from the window that shows it: the controls it reads and moves, the
+// stored options, and the windows it opens and closes.
+class SleepRunHost
+{
+public:
+    virtual ~SleepRunHost() = default;
+
+    virtual QString readSetting(QLatin1StringView key, const QString& defaultValue) const = 0;
+
+    virtual QString restzCaption() const = 0;
+    virtual void setRestzCaption(const QString& caption) = 0;
+    virtual QString countdownText() const = 0;
+    virtual QString hourText() const = 0;
+    virtual QString minuteText() const = 0;
+
+    // The volume slider, in slider units; setting it writes the volume.
+    virtual int volumeValue() const = 0;
+    virtual void setVolumeValue(int value) = 0;
+    virtual int volumeBottom() const = 0;
+    // The volume last read from the mixer, in mixer units (twice the slider's).
+    virtual int currentVolume() const = 0;
+    virtual void setVolumePollEnabled(bool enabled) = 0;
+
+    // The right end of the progress line, in twips.
+    virtual void setProgressX2(double twips) = 0;
+
+    virtual void closeBlackScreen() = 0;
+
+    // A message that stays until the user closes it and does not stop anything meanwhile.
+    virtual void reportFailure(const QString& text, const QString& details) = 0;
+    // Closes every window of the program and ends it.
+    virtual void unloadAndEnd() = 0;
+};

@@ -1,0 +1,215 @@
+#include "AlsaMixer.h"
+
+#include <algorithm>
+#include <alsa/asoundlib.h>
+#include <string>
+
+namespace {
+
+constexpr const char* DeviceName = "default";
+constexpr quint32 LineId = 1;
+constexpr quint32 ControlId = 1;
+constexpr qint64 ValueMaximum = 65535;
+
+// alsa-lib reports every failed attempt on stderr; our return values already say it all.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// "Master" when it has a playback volume, else the first element that has one.
+snd_mixer_elem_t* speakersElement(snd_mixer_t* mixer)
+{
+    snd_mixer_elem_t* first = nullptr;
+    for (auto* e = snd_mixer_first_elem(mixer); e; e = snd_mixer_elem_next(e)) {
+        if (!snd_mixer_selem_has_playback_volume(e))
+            continue;
+        if (std::string(snd_mixer_selem_get_name(e)) == "Master")
+            return e;
+        if (!first)
+            first = e;
+    }
+    return first;
+}
+
+bool readsBack(snd_hctl_elem_t* control)
+{
+    snd_ctl_elem_value_t* value = nullptr;
+    if (snd_ctl_elem_value_malloc(&value) < 0)
+        return false;
+    const bool ok = snd_hctl_elem_read(control, value) >= 0;
+    snd_ctl_elem_value_free(value);
+    return ok;
+}
+
+// The element's own volume control on the device, if it can be read. The simple mixer answers
+// from a cache that only events update; reading the control itself asks the device, which
+// notices a sound server that has gone and brings a change another program just made in as a
+// pending event.
+snd_hctl_elem_t* probeFor(snd_mixer_t* mixer, snd_mixer_elem_t* element)
+{
+    snd_hctl_t* hctl = nullptr;
+    snd_ctl_elem_id_t* id = nullptr;
+    if (snd_mixer_get_hctl(mixer, DeviceName, &hctl) < 0 || snd_ctl_elem_id_malloc(&id) < 0)
+        return nullptr;
+    snd_ctl_elem_id_set_interface(id, SND_CTL_ELEM_IFACE_MIXER);
+    snd_ctl_elem_id_set_index(id, snd_mixer_selem_get_index(element));
+    snd_hctl_elem_t* found = nullptr;
+    const std::string name = snd_mixer_selem_get_name(element);
+    for (const char* suffix : {" Playback Volume", " Volume"}) {
+        snd_ctl_elem_id_set_name(id, (name + suffix).c_str());
+        found = snd_hctl_find_elem(hctl, id);
+        if (found)
+            break;
+    }
+    snd_ctl_elem_id_free(id);
+    return found && readsBack(found) ? found : nullptr;
+}
+
+} // namespace
+
+AlsaMixer::AlsaMixer()
+{
+    snd_lib_error_set_handler(&ignoreAlsaError);
+}
+
+AlsaMixer::~AlsaMixer()
+{
+    detach();
+}
+
+bool AlsaMixer::open()
+{
+    detach();
+    m_opened = attach();
+    return m_opened;
+}
+
+std::optional<quint32> AlsaMixer::findLine(quint32 componentType)
+{
+    if (componentType != SpeakersLine || !m_element)
+        return std::nullopt;
+    return LineId;
+}
+
+std::optional<Mixer::Control> AlsaMixer::findControl(quint32 lineId, quint32 controlType)
+{
+    if (lineId != LineId || controlType != VolumeControl || !m_element)
+        return std::nullopt;
+    return Control{ControlId, 0, qint32(ValueMaximum)};
+}
+
+std::optional<quint32> AlsaMixer::readValue(quint32 controlId)
+{
+    if (!m_opened || controlId != ControlId)
+        return std::nullopt;
+    if (const auto value = readOnce())
+        return value;
+    if (!reattach())
+        return std::nullopt;
+    return readOnce();
+}
+
+bool AlsaMixer::writeValue(quint32 controlId, quint32 value)
+{
+    if (!m_opened || controlId != ControlId)
+        return false;
+    return writeOnce(value) || (reattach() && writeOnce(value));
+}
+
+quint32 AlsaMixer::valueFromRaw(long raw, long minimum, long maximum)
+{
+    if (maximum <= minimum)
+        return 0;
+    const qint64 span = qint64(maximum) - minimum;
+    const qint64 offset = std::clamp<qint64>(raw, minimum, maximum) - minimum;
+    return quint32((offset * ValueMaximum + span / 2) / span);
+}
+
+long AlsaMixer::rawFromValue(quint32 value, long minimum, long maximum)
+{
+    if (maximum <= minimum)
+        return minimum;
+    const qint64 span = qint64(maximum) - minimum;
+    // Limiting the value keeps the result inside the raw range: ALSA silently drops a write
+    // outside it, which would leave the volume where it was.
+    const qint64 limited = std::min<qint64>(value, ValueMaximum);
+    return long(minimum + (limited * span + ValueMaximum / 2) / ValueMaximum);
+}
+
+bool AlsaMixer::attach()
+{
+    if (snd_mixer_open(&m_mixer, 0) < 0) {
+        m_mixer = nullptr;
+        return false;
+    }
+    snd_hctl_t* hctl = nullptr;
+    if (snd_mixer_attach(m_mixer, DeviceName) < 0 ||
+        snd_mixer_get_hctl(m_mixer, DeviceName, &hctl) < 0 ||
+        // Pending events are taken on every read; a card's control device opened blocking
+        // would wait there for the next event when there is none.
+        snd_ctl_nonblock(snd_hctl_ctl(hctl), 1) < 0 ||
+        snd_mixer_selem_register(m_mixer, nullptr, nullptr) < 0 || snd_mixer_load(m_mixer) < 0) {
+        detach();
+        return false;
+    }
+    m_element = speakersElement(m_mixer);
+    m_probe = m_element ? probeFor(m_mixer, m_element) : nullptr;
+    return true;
+}
+
+void AlsaMixer::detach()
+{
+    if (m_mixer)
+        snd_mixer_close(m_mixer);
+    m_mixer = nullptr;
+    m_element = nullptr;
+    m_probe = nullptr;
+}
+
+bool AlsaMixer::reattach()
+{
+    detach();
+    // alsa-lib keeps the configuration it read first; a sound setup that changed while we ran
+    // (a server restarted, a card added) is only seen after reading it again.
+    snd_config_update_free_global();
+    return attach();
+}
+
+bool AlsaMixer::refresh()
+{
+    if (!m_element)
+        return false;
+    if (m_probe && !readsBack(m_probe))
+        return false;
+    return snd_mixer_handle_events(m_mixer) >= 0;
+}
+
+std::optional<quint32> AlsaMixer::readOnce()
+{
+    long minimum = 0;
+    long maximum = 0;
+    if (!refresh() || snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+        return std::nullopt;
+    // All channels as one value: a balance setting reads as its loudest side.
+    std::optional<long> loudest;
+    for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
+        const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
+        if (!snd_mixer_selem_has_playback_channel(m_element, channel))
+            continue;
+        long raw = 0;
+        if (snd_mixer_selem_get_playback_volume(m_element, channel, &raw) < 0)
+            return std::nullopt;
+        loudest = std::max(raw, loudest.value_or(raw));
+    }
+    if (!loudest)
+        return std::nullopt;
+    return valueFromRaw(*loudest, minimum, maximum);
+}
+
+bool AlsaMixer::writeOnce(quint32 value)
+{
+    long minimum = 0;
+    long maximum = 0;
+    if (!refresh() || snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+        return false;
+    const long raw = std::clamp(rawFromValue(value, minimum, maximum), minimum, maximum);
+    return snd_mixer_selem_set_playback_volume_all(m_element, raw) >= 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Mixer.h"
+
+// Declared here as alsa-lib declares them, so that users of this class need no ALSA header.
+typedef struct _snd_mixer snd_mixer_t;
+typedef struct _snd_mixer_elem snd_mixer_elem_t;
+typedef struct _snd_hctl_elem snd_hctl_elem_t;
+
+// The master volume through ALSA's simple mixer on the "default" control device, which on a
+// desktop is the sound server's own volume (PulseAudio, PipeWire) and on bare ALSA the card's.
+// When the device goes away (the sound server stops), reads and writes fail quietly and each
+// later call tries once to open it again, so the volume comes back with the server.
+class AlsaMixer final : public Mixer
+{
+public:
+    AlsaMixer();
+    ~AlsaMixer() override;
+    AlsaMixer(const AlsaMixer&) = delete;
+    AlsaMixer& operator=(const AlsaMixer&) = delete;
+
+    bool open() override;
+    std::optional<quint32> findLine(quint32 componentType) override;
+    std::optional<Control> findControl(quint32 lineId, quint32 controlType) override;
+    std::optional<quint32> readValue(quint32 controlId) override;
+    bool writeValue(quint32 controlId, quint32 value) override;
+
+    // The element's raw range [minimum, maximum] seen as 0..65535, rounded to nearest both ways.
+    static quint32 valueFromRaw(long raw, long minimum, long maximum);
+    static long rawFromValue(quint32 value, long minimum, long maximum);
+
+private:
+    bool attach();
+    void detach();
+    bool reattach();
+    bool refresh();
+    std::optional<quint32> readOnce();
+    bool writeOnce(quint32 value);
+
+    bool m_opened = false;
+    snd_mixer_t* m_mixer = nullptr;
+    snd_mixer_elem_t* m_element = nullptr;
+    snd_hctl_elem_t* m_probe = nullptr;
+};

@@ -1,0 +1,118 @@
+#include "LogindSessionControl.h"
+
+#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDeadlineTimer>
+
+namespace {
+
+const QString Service = QStringLiteral("org.freedesktop.login1");
+const QString ManagerPath = QStringLiteral("/org/freedesktop/login1");
+const QString ManagerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+const QString SessionInterface = QStringLiteral("org.freedesktop.login1.Session");
+const QString PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+
+// For a whole request, however many calls it takes: long enough for a busy logind, short
+// enough that a hung bus cannot freeze the program.
+constexpr int RequestTimeoutMs = 5000;
+
+// Without a prompt: the request must not wait for a password dialog the user may never see.
+constexpr bool Interactive = false;
+
+// The bus and the time left for one request.
+struct Logind
+{
+    QDBusConnection bus;
+    QDeadlineTimer deadline;
+
+    QDBusMessage call(const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(Service, path, interface, method);
+        message.setArguments(arguments);
+        const auto timeout = static_cast<int>(qMax<qint64>(1, deadline.remainingTime()));
+        return bus.call(message, QDBus::Block, timeout);
+    }
+};
+
+QString errorText(const QDBusMessage& reply)
+{
+    if (!reply.errorMessage().isEmpty())
+        return reply.errorMessage();
+    if (!reply.errorName().isEmpty())
+        return reply.errorName();
+    return QStringLiteral("The session service gave no answer.");
+}
+
+SessionControl::Result callManager(const Logind& logind, const QString& method,
+                                   const QVariantList& arguments)
+{
+    const QDBusMessage reply = logind.call(ManagerPath, ManagerInterface, method, arguments);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {true, {}};
+    return {false, errorText(reply)};
+}
+
+// The id of the session this process belongs to; empty, with the reason in error, if unknown.
+QString ownSessionId(const Logind& logind, QString* error)
+{
+    // The process id is 64-bit in Qt, logind takes 32 bits.
+    const auto pid = static_cast<quint32>(QCoreApplication::applicationPid());
+    const QDBusMessage session =
+        logind.call(ManagerPath, ManagerInterface, QStringLiteral("GetSessionByPID"), {pid});
+    if (session.type() != QDBusMessage::ReplyMessage || session.arguments().isEmpty()) {
+        *error = errorText(session);
+        return {};
+    }
+    const QString sessionPath = session.arguments().constFirst().value<QDBusObjectPath>().path();
+    const QDBusMessage id = logind.call(sessionPath, PropertiesInterface, QStringLiteral("Get"),
+                                        {SessionInterface, QStringLiteral("Id")});
+    if (id.type() != QDBusMessage::ReplyMessage || id.arguments().isEmpty()) {
+        *error = errorText(id);
+        return {};
+    }
+    const QString value = id.arguments().constFirst().value<QDBusVariant>().variant().toString();
+    if (value.isEmpty())
+        *error = QStringLiteral("The session service named no session for this program.");
+    return value;
+}
+
+SessionControl::Result terminateOwnSession(const Logind& logind)
+{
+    QString error;
+    QString id = ownSessionId(logind, &error);
+    // A process started outside the session (by a service manager, say) still knows it from
+    // the environment the session gave it.
+    if (id.isEmpty())
+        id = qEnvironmentVariable("XDG_SESSION_ID");
+    if (id.isEmpty())
+        return {false, error};
+    return callManager(logind, QStringLiteral("TerminateSession"), {id});
+}
+
+} // namespace
+
+LogindSessionControl::LogindSessionControl() = default;
+
+LogindSessionControl::LogindSessionControl(const QDBusConnection& bus) : m_bus(bus) {}
+
+void LogindSessionControl::enableShutdownPrivilege()
+{
+    // Nothing to do: logind decides for each request whether this user may make it.
+}
+
+SessionControl::Result LogindSessionControl::requestExit(quint32 flags)
+{
+    const Logind logind{m_bus ? *m_bus : QDBusConnection::systemBus(),
+                        QDeadlineTimer(RequestTimeoutMs)};
+    if (!logind.bus.isConnected())
+        return {false, QStringLiteral("The system bus is not available.")};
+
+    if (flags & RebootFlag)
+        return callManager(logind, QStringLiteral("Reboot"), {Interactive});
+    if (flags & (ShutDownFlag | PowerOffFlag))
+        return callManager(logind, QStringLiteral("PowerOff"), {Interactive});
+    return terminateOwnSession(logind);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QStringList>
+
+// Records what it is asked to open and answers at once with the outcome the test chose.
+class FakeShell final : public Shell
+{
+public:
+    void openPath(const QString& path, Completion done) override
+    {
+        openedPaths.append(path);
+        done(outcome);
+    }
+    void openUrl(const QUrl& url, Completion done) override
+    {
+        openedUrls.append(url);
+        done(outcome);
+    }
+
+    QStringList openedPaths;
+    QList<QUrl> openedUrls;
+    Result outcome{true, {}};
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class QDBusConnection;
+
+// A dbus-daemon of the system type that only this test process uses, with a fake logind on it.
+// While the object lives DBUS_SYSTEM_BUS_ADDRESS points at it, so it must be started before
+// the process first uses QDBusConnection::systemBus(), which keeps its first connection.
+// Every process it starts is stopped by its id when the object goes, and dies with the test
+// process should that crash.
+class PrivateSystemBus
+{
+public:
+    enum class Logind
+    {
+        Answers,        // grants every request
+        Refuses,        // answers every Manager call with AccessDenied
+        KnowsNoSession, // finds no session for any process
+    };
+
+    PrivateSystemBus();
+    ~PrivateSystemBus();
+    PrivateSystemBus(const PrivateSystemBus&) = delete;
+    PrivateSystemBus& operator=(const PrivateSystemBus&) = delete;
+
+    // Starts the daemon and exports its address.
+    bool start();
+    // Starts the fake logind, or restarts it with another behaviour; returns once it owns its
+    // name on the bus.
+    bool startLogind(Logind behaviour = Logind::Answers);
+    // Returns once the name is gone from the bus.
+    bool stopLogind();
+    QString errorString() const { return m_error; }
+
+    QString address() const;
+    // True only while DBUS_SYSTEM_BUS_ADDRESS and the process's system bus connection both
+    // lead to this daemon. Tests that could end the session refuse to run otherwise.
+    bool isPrivate() const;
+
+    QString callRecordPath() const;
+    // The calls logind received, one line each, oldest first.
+    QStringList calls() const;
+    void clearCalls();
+
+private:
+    void startProcess(QProcess& process, const QString& program, const QStringList& arguments);
+    static QString busId(const QDBusConnection& bus);
+    static void stopProcess(QProcess& process);
+    bool waitForLogind(bool owned);
+    bool fail(const QString& error);
+
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    QProcess m_logind;
+    Logind m_behaviour = Logind::Answers;
+    QString m_busId; // what the daemon answers to GetId, to recognise it by
+    QString m_watchName;
+    QString m_error;
+    QByteArray m_savedAddress;
+    bool m_hadAddress = false;
+    bool m_exported = false;
+};
