@@ -10,7 +10,11 @@
 #include "forms/MouseUpNotifier.h"
 #include "forms/Twips.h"
 #include "platform/Clock.h"
+#include "platform/Shell.h"
 #include "ui_frmSomnivo.h"
+#include "windows/frmAbout.h"
+#include "windows/frmBlackScreen.h"
+#include "windows/frmRunFile.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -71,7 +75,9 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     // resizing; and a window of fixed size is the only one that every window manager shows
     // without a maximise button.
     setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/somnivo.png")));
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
+    m_ui->Label1->setCursor(Qt::PointingHandCursor);
 
     m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
     m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2, m_ui->Option2_3};
@@ -104,6 +110,12 @@ void frmSomnivo::setUpTimers()
 
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
+    connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
+    connect(new MouseUpNotifier(m_ui->Label1), &MouseUpNotifier::mouseUp, this,
+            [this](Qt::MouseButton button) {
+                if (button == Qt::LeftButton)
+                    Label1_Click();
+            });
 }
 
 void frmSomnivo::connectOptionHandlers()
@@ -323,7 +335,20 @@ void frmSomnivo::Option2_MouseUp(int index)
 
 void frmSomnivo::showRunFileDialog()
 {
-    // The Run File dialog is not part of the program yet.
+    frmRunFile dialog(m_settings, this);
+    dialog.exec();
+}
+
+void frmSomnivo::cmdAbout_Click()
+{
+    frmAbout about(m_services.shell, this);
+    about.exec();
+}
+
+void frmSomnivo::Label1_Click()
+{
+    m_services.shell.openUrl(QUrl(QString::fromUtf8(ProgramInfo::WebUrl)),
+                             [](const Shell::Result&) {});
 }
 
 void frmSomnivo::SetAutoStart(int)
@@ -412,9 +437,17 @@ void frmSomnivo::setProgressX2(double twips)
     m_ui->Line1->setX2(twips);
 }
 
+void frmSomnivo::showBlackScreen()
+{
+    frmBlackScreen screen(run().BlackScreenShown, this);
+    m_blackScreen = &screen;
+    screen.exec();
+}
+
 void frmSomnivo::closeBlackScreen()
 {
-    // The black screen is not part of the program yet.
+    if (m_blackScreen)
+        m_blackScreen->close();
 }
 
 void frmSomnivo::reportFailure(const QString& text, const QString& details)

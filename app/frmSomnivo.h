@@ -5,6 +5,7 @@
 #include "engine/SleepRun.h"
 #include "engine/SleepRunHost.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,6 +18,7 @@ class frmSomnivo;
 class QRadioButton;
 class SettingsStore;
 class VolumeSlider;
+class frmBlackScreen;
 
 // The main window: the sleep timer's options, the "Sleep Now!" button, the volume slider and
 // the clock. Every option is stored the moment it changes.
@@ -61,6 +63,8 @@ public:
     void Option2_Click(int index);
     void Option2_MouseUp(int index);
     void Timer2_Timer();
+    void cmdAbout_Click();
+    void Label1_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,9 +76,8 @@ private:
     void connectVolume();
     void restorePosition();
 
-    // Hand-offs to the Run File dialog and to the autostart entry, which are not part of this
-    // window.
     void showRunFileDialog();
+    // Hand-off to the autostart entry, which is not part of this window.
     void SetAutoStart(int state);
 
     // What the sleep run reads and moves.
@@ -90,6 +93,7 @@ private:
     int currentVolume() const override;
     void setVolumePollEnabled(bool enabled) override;
     void setProgressX2(double twips) override;
+    void showBlackScreen() override;
     void closeBlackScreen() override;
     void reportFailure(const QString& text, const QString& details) override;
     void unloadAndEnd() override;
@@ -104,4 +108,5 @@ private:
     std::array<QRadioButton*, 4> m_option2{};
 
     QTimer m_timer2;
+    QPointer<frmBlackScreen> m_blackScreen;
 };

@@ -24,6 +24,9 @@ struct RunState
     int AtHour = 0;
     int AtMinute = 0;
 
+    // True while the black screen is up.
+    bool BlackScreenShown = false;
+
     // The progress line at full length, in twips, taken from the layout at start-up.
     int LineFullX2 = 0;
     int LineLength = 0;

@@ -49,6 +49,7 @@ SleepRun::SleepRun(SleepRunHost& host, Clock& clock, SessionControl& session, Sh
     m_timer3.setObjectName(QStringLiteral("Timer3"));
     m_timer3.setInterval(65530);
     connect(&m_timCheckEnd, &QTimer::timeout, this, &SleepRun::timCheckEnd_Timer);
+    connect(&m_timer1, &QTimer::timeout, this, &SleepRun::Timer1_Timer);
     connect(&m_timer3, &QTimer::timeout, this, &SleepRun::Timer3_Timer);
 }
 
@@ -176,6 +177,17 @@ void SleepRun::openRunFile()
                                             : tr("Run File could not open \"%1\".").arg(path);
         m_host.reportFailure(text, result.error);
     });
+}
+
+void SleepRun::Timer1_Timer()
+{
+    // Switched off for the rest of the run when the option is off; the next run starts it.
+    if (state.BlackScreenFlag == 0) {
+        m_timer1.stop();
+        return;
+    }
+    if (!state.BlackScreenShown)
+        m_host.showBlackScreen();
 }
 
 void SleepRun::Timer3_Timer()

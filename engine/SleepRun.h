@@ -30,6 +30,8 @@ public:
     void cmdRestz_Click();
     // Every 2 s while a run is active.
     void timCheckEnd_Timer();
+    // Every 5 s while a run is active: brings the black screen (back) when the option is on.
+    void Timer1_Timer();
     // Once, about 65 s after a daily clock-time Run File end.
     void Timer3_Timer();
 

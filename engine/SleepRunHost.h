@@ -29,6 +29,8 @@ public:
     // The right end of the progress line, in twips.
     virtual void setProgressX2(double twips) = 0;
 
+    // Shows the black screen and returns once it has closed.
+    virtual void showBlackScreen() = 0;
     virtual void closeBlackScreen() = 0;
 
     // A message that stays until the user closes it and does not stop anything meanwhile.

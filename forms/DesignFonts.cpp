@@ -1,12 +1,19 @@
 #include "DesignFonts.h"
 
+#include <QFileInfo>
 #include <QFont>
+#include <QFontDatabase>
 #include <QWidget>
 
 namespace DesignFonts {
 
 void installSubstitutes()
 {
+    // Wine's outline rendition of the old dialog font has its very metrics, where installed.
+    const QString dialogFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+    if (QFileInfo::exists(dialogFont))
+        QFontDatabase::addApplicationFont(dialogFont);
+
     // Liberation Sans has the narrow metrics of the old dialog font; DejaVu Sans is drawn on the
     // same wide proportions as Verdana; Liberation Mono keeps Courier's advance widths.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

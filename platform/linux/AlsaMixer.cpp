@@ -40,9 +40,9 @@ bool readsBack(snd_hctl_elem_t* control)
 }
 
 // The element's own volume control on the device, if it can be read. The simple mixer answers
-// from a cache that only events update; reading the control itself asks the device, which
-// notices a sound server that has gone and brings a change another program just made in as a
-// pending event.
+// from a cache that only events update, and skips a write that matches the cache; reading the
+// control itself asks the device, which notices a sound server that has just gone and brings a
+// change another program has just made in as a pending event.
 snd_hctl_elem_t* probeFor(snd_mixer_t* mixer, snd_mixer_elem_t* element)
 {
     snd_hctl_t* hctl = nullptr;
@@ -173,11 +173,9 @@ bool AlsaMixer::reattach()
     return attach();
 }
 
-bool AlsaMixer::refresh()
+bool AlsaMixer::refresh(bool askDevice)
 {
-    if (!m_element)
-        return false;
-    if (m_probe && !readsBack(m_probe))
+    if (!m_element || (askDevice && m_probe && !readsBack(m_probe)))
         return false;
     return snd_mixer_handle_events(m_mixer) >= 0;
 }
@@ -186,7 +184,10 @@ std::optional<quint32> AlsaMixer::readOnce()
 {
     long minimum = 0;
     long maximum = 0;
-    if (!refresh() || snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+    // Reads only take in pending events: asking the device each time would make every poll of
+    // the volume wait on a sound server that hangs, and a change is seen one poll later at worst.
+    if (!refresh(false) ||
+        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
         return std::nullopt;
     // All channels as one value: a balance setting reads as its loudest side.
     std::optional<long> loudest;
@@ -208,7 +209,10 @@ bool AlsaMixer::writeOnce(quint32 value)
 {
     long minimum = 0;
     long maximum = 0;
-    if (!refresh() || snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+    // A write waits on the sound server anyway; asking it first makes sure a value another
+    // program has just changed is really written, and a server that has just gone is noticed.
+    if (!refresh(true) ||
+        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
         return false;
     const long raw = std::clamp(rawFromValue(value, minimum, maximum), minimum, maximum);
     return snd_mixer_selem_set_playback_volume_all(m_element, raw) >= 0;

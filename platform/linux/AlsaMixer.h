@@ -33,7 +33,7 @@ private:
     bool attach();
     void detach();
     bool reattach();
-    bool refresh();
+    bool refresh(bool askDevice);
     std::optional<quint32> readOnce();
     bool writeOnce(quint32 value);
 

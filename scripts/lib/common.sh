@@ -7,9 +7,9 @@ SOMNIVO_PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev clang-format
     # program
-    libasound2-plugins fonts-dejavu-core fonts-liberation
+    libasound2-plugins xdg-utils fonts-dejavu-core fonts-liberation fonts-wine
     # tests: private X server, window manager, real input, screenshots
-    xvfb openbox xdotool x11-utils x11-apps imagemagick libx11-dev
+    xvfb openbox xdotool x11-utils x11-apps imagemagick libx11-dev libxfixes-dev
     # tests: private buses and sound server
     dbus python3-dbus python3-gi pulseaudio pulseaudio-utils alsa-utils
 )

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Records what it is asked to open and answers at once with the outcome the test chose.
 class FakeShell final : public Shell
 {
@@ -11,6 +13,8 @@ public:
     void openPath(const QString& path, Completion done) override
     {
         openedPaths.append(path);
+        if (onOpen)
+            onOpen();
         done(outcome);
     }
     void openUrl(const QUrl& url, Completion done) override
@@ -22,4 +26,5 @@ public:
     QStringList openedPaths;
     QList<QUrl> openedUrls;
     Result outcome{true, {}};
+    std::function<void()> onOpen; // runs when a file is opened, before the outcome is told
 };

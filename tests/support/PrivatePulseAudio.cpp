@@ -115,6 +115,8 @@ bool PrivatePulseAudio::start()
         return fail(QStringLiteral("No temporary folder: ") + m_dir.errorString());
     if (!pointsHere())
         return fail(QStringLiteral("The sound environment was changed behind this server."));
+    if (socketPath().toLocal8Bit().size() >= 108) // the size of sockaddr_un's path
+        return fail(QStringLiteral("The temporary folder's path is too long for a socket."));
 
     QProcessEnvironment environment = processEnvironment();
     // With a display or a session bus address, PulseAudio autolaunches a dbus-daemon that

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "PrivateBusDaemon.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-
-class QDBusConnection;
 
 // A dbus-daemon of the system type that only this test process uses, with a fake logind on it.
 // While the object lives DBUS_SYSTEM_BUS_ADDRESS points at it, so it must be started before
@@ -34,7 +33,7 @@ public:
     bool startLogind(Logind behaviour = Logind::Answers);
     // Returns once the name is gone from the bus.
     bool stopLogind();
-    QString errorString() const { return m_error; }
+    QString errorString() const { return m_bus.errorString(); }
 
     QString address() const;
     // True only while DBUS_SYSTEM_BUS_ADDRESS and the process's system bus connection both
@@ -47,20 +46,7 @@ public:
     void clearCalls();
 
 private:
-    void startProcess(QProcess& process, const QString& program, const QStringList& arguments);
-    static QString busId(const QDBusConnection& bus);
-    static void stopProcess(QProcess& process);
-    bool waitForLogind(bool owned);
-    bool fail(const QString& error);
-
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
+    PrivateBusDaemon m_bus;
     QProcess m_logind;
     Logind m_behaviour = Logind::Answers;
-    QString m_busId; // what the daemon answers to GetId, to recognise it by
-    QString m_watchName;
-    QString m_error;
-    QByteArray m_savedAddress;
-    bool m_hadAddress = false;
-    bool m_exported = false;
 };

@@ -2,7 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QPoint>
+#include <QRect>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 
 namespace {
@@ -20,7 +22,8 @@ void stop(std::unique_ptr<QProcess>& process)
 
 } // namespace
 
-VirtualDisplay::VirtualDisplay(WindowManager manager) : m_server(std::make_unique<QProcess>())
+VirtualDisplay::VirtualDisplay(WindowManager manager, Root root)
+    : m_server(std::make_unique<QProcess>())
 {
     // Xvfb picks a free display itself and writes its number to the descriptor given.
     m_server->setProgram(QStringLiteral("Xvfb"));
@@ -28,6 +31,8 @@ VirtualDisplay::VirtualDisplay(WindowManager manager) : m_server(std::make_uniqu
                             QStringLiteral("-screen"), QStringLiteral("0"),
                             QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
                             QStringLiteral("tcp")});
+    if (root == Root::Patterned)
+        m_server->setArguments(m_server->arguments() << QStringLiteral("-retro"));
     m_server->setStandardErrorFile(QProcess::nullDevice());
     m_server->start();
     if (!m_server->waitForStarted(5000))
@@ -148,4 +153,51 @@ bool VirtualDisplay::screenshot(const QString& path) const
     process.start(QStringLiteral("import"),
                   {QStringLiteral("-window"), QStringLiteral("root"), path});
     return process.waitForFinished(10000) && process.exitCode() == 0;
+}
+
+long VirtualDisplay::nonBlackPixels() const
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath(QStringLiteral("shot.png"));
+    if (!screenshot(shot))
+        return -1;
+    const QString count =
+        run(QStringLiteral("convert"),
+            {shot, QStringLiteral("-fill"), QStringLiteral("white"), QStringLiteral("+opaque"),
+             QStringLiteral("black"), QStringLiteral("-format"),
+             QStringLiteral("%[fx:int(mean*w*h+0.5)]"), QStringLiteral("info:")});
+    bool ok = false;
+    const long pixels = count.trimmed().toLong(&ok);
+    return ok ? pixels : -1;
+}
+
+bool VirtualDisplay::pointerVisible() const
+{
+    return run(QStringLiteral(SOMNIVO_CURSOR_PROBE_PATH), {}).trimmed().toLong() > 0;
+}
+
+QList<quint64> VirtualDisplay::stacking() const
+{
+    const QString property =
+        run(QStringLiteral("xprop"),
+            {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QList<quint64> windows;
+    static const QRegularExpression id(QStringLiteral("0x[0-9a-f]+"));
+    for (auto match = id.globalMatch(property); match.hasNext();)
+        windows.append(match.next().captured().toULongLong(nullptr, 16));
+    return windows;
+}
+
+QRect VirtualDisplay::geometry(quint64 window) const
+{
+    const QString info =
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    const auto number = [&info](const char* label) {
+        const auto match =
+            QRegularExpression(QLatin1StringView(label) + QStringLiteral(":\\s+(-?\\d+)"))
+                .match(info);
+        return match.hasMatch() ? match.captured(1).toInt() : 0;
+    };
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+            number("Height")};
 }

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -17,7 +18,14 @@ public:
         Openbox
     };
 
-    explicit VirtualDisplay(WindowManager manager = WindowManager::None);
+    // A patterned root window shows every pixel that no window covers.
+    enum class Root
+    {
+        Plain,
+        Patterned
+    };
+
+    explicit VirtualDisplay(WindowManager manager = WindowManager::None, Root root = Root::Plain);
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -38,6 +46,13 @@ public:
     // Clicks the left button at a screen position with real input.
     void click(const QPoint& screenPosition) const;
     bool screenshot(const QString& path) const;
+    // How many pixels of the screen are not black.
+    long nonBlackPixels() const;
+    // Whether the mouse pointer shows at all.
+    bool pointerVisible() const;
+    // The windows from bottom to top, as the window manager stacks them.
+    QList<quint64> stacking() const;
+    QRect geometry(quint64 window) const;
 
 private:
     QProcessEnvironment toolEnvironment() const;

@@ -148,10 +148,12 @@ private slots:
         QTest::keyClicks(minutes, typed);
         QCOMPARE(f->stored(SettingKey::SetTime), typed);
 
-        // Clicking a button takes the focus before the button acts.
-        QTest::mouseClick(f->control("cmdAbout"), Qt::LeftButton);
+        // Clicking a button takes the focus before the button acts: a typed "0" arms a
+        // countdown of one minute.
+        QTest::mouseClick(f->control("cmdRestz"), Qt::LeftButton);
         QCOMPARE(minutes->text(), kept);
         QCOMPARE(f->stored(SettingKey::SetTime), kept);
+        QCOMPARE(f->window->run().SleepSpanMs, kept == QLatin1String("1") ? 60'000.0 : 0.0);
     }
 
     void hourAndMinuteAreStoredWhenTheFocusLeaves()

@@ -1,0 +1,52 @@
+#include "frmAbout.h"
+
+#include "ProgramInfo.h"
+#include "forms/DesignFonts.h"
+#include "forms/MouseUpNotifier.h"
+#include "platform/Shell.h"
+#include "ui_frmAbout.h"
+
+#include <QCoreApplication>
+
+frmAbout::frmAbout(Shell& shell, QWidget* owner)
+    : QDialog(owner), m_ui(std::make_unique<Ui::frmAbout>()), m_shell(shell)
+{
+    m_ui->setupUi(this);
+    DesignFonts::applyDesignSizes(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/somnivo.png")));
+
+    const QString title = QString::fromUtf8(ProgramInfo::Title);
+    setWindowTitle(QStringLiteral("About ") + title + QStringLiteral(" - Auto Shutdown Timer"));
+    m_ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                                  .arg(ProgramInfo::VersionMajor)
+                                  .arg(ProgramInfo::VersionMinor)
+                                  .arg(ProgramInfo::VersionRevision));
+    m_ui->lblTitle->setText(title);
+    m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::CreditLine));
+    m_ui->Label2->setText(QLatin1Char('(') + QString::fromUtf8(ProgramInfo::SupportAddress) +
+                          QLatin1Char(')'));
+    m_ui->Label4->setText(QString::fromUtf8(ProgramInfo::NoticeLine));
+    m_ui->Image1->setPixmap(QPixmap(QStringLiteral(":/about.png")));
+
+    m_ui->Label2->setCursor(Qt::PointingHandCursor);
+    connect(new MouseUpNotifier(m_ui->Label2), &MouseUpNotifier::mouseUp, this,
+            [this](Qt::MouseButton button) {
+                if (button == Qt::LeftButton)
+                    Label2_Click();
+            });
+    // OK answers to both Enter and Escape.
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    m_ui->cmdOK->setFocus();
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::Label2_Click()
+{
+    m_shell.openUrl(
+        QUrl(QStringLiteral("mailto:") + QString::fromUtf8(ProgramInfo::SupportAddress)),
+        [](const Shell::Result&) {});
+}

@@ -1,0 +1,103 @@
+#include "frmRunFile.h"
+
+#include "FileTypeFilter.h"
+#include "app/SettingsStore.h"
+#include "forms/DesignFonts.h"
+#include "ui_frmRunFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+const QStringList frmRunFile::FileTypes = {QStringLiteral("Exe Files (*.exe)"),
+                                           QStringLiteral("Batch Files (*.bat)"),
+                                           QStringLiteral("All Files (*.*)")};
+
+namespace {
+
+// The patterns of a file type's description: what stands between its parentheses.
+QStringList patternsOf(const QString& fileType)
+{
+    const qsizetype open = fileType.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = fileType.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return {};
+    return fileType.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+frmRunFile::frmRunFile(const SettingsStore& settings, QWidget* owner)
+    : QDialog(owner), m_ui(std::make_unique<Ui::frmRunFile>()), m_settings(settings)
+{
+    m_ui->setupUi(this);
+    DesignFonts::applyDesignSizes(this);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    m_ui->Command1->setIcon(QIcon(QStringLiteral(":/browse.png")));
+    m_ui->Command1->setIconSize(QSize(16, 16));
+    m_ui->Command1->setToolTip(tr("Browse"));
+    connect(m_ui->Command1, &QPushButton::clicked, this, &frmRunFile::Command1_Click);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmRunFile::cmdOK_Click);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &frmRunFile::cmdCancel_Click);
+
+    m_ui->Text1->setText(m_settings.ReadSetting(SettingKey::RunFile, QString()));
+    m_ui->cmdCancel->setFocus();
+}
+
+frmRunFile::~frmRunFile() = default;
+
+void frmRunFile::Command1_Click()
+{
+    QFileDialog dialog(this, tr("Please select a file"), QDir::rootPath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    auto* filter = new FileTypeFilter(&dialog);
+    dialog.setProxyModel(filter);
+    // The dialog's own name filtering would hide every file without a dot from "*.*"; the
+    // proxy does the filtering instead.
+    const auto useFileType = [filter](const QString& fileType) {
+        if (auto* files = qobject_cast<QFileSystemModel*>(filter->sourceModel()))
+            files->setNameFilters({});
+        filter->setPatterns(patternsOf(fileType));
+    };
+    connect(&dialog, &QFileDialog::filterSelected, filter, useFileType);
+    dialog.setNameFilters(FileTypes);
+    dialog.selectNameFilter(FileTypes.first());
+    useFileType(FileTypes.first());
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    m_ui->Text1->setText(dialog.selectedFiles().constFirst().trimmed());
+}
+
+void frmRunFile::cmdOK_Click()
+{
+    const QString path = m_ui->Text1->text().trimmed();
+    if (path.isEmpty()) {
+        QMessageBox::information(
+            this, QStringLiteral("Run File Setup"),
+            QStringLiteral("Please choose a file which you want to run in time"));
+        return;
+    }
+    m_settings.WriteSetting(SettingKey::RunFile, path);
+    accept();
+}
+
+void frmRunFile::cmdCancel_Click()
+{
+    reject();
+}
+
+void frmRunFile::keyPressEvent(QKeyEvent* event)
+{
+    // Neither button answers to Escape; only the buttons and the close box end the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
