@@ -2,6 +2,7 @@
 
 #include "ProgramInfo.h"
 #include "forms/DesignFonts.h"
+#include "forms/ProgramIcon.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -19,6 +20,11 @@ void apply()
     // desktop theme can make a caption outgrow its place.
     QApplication::setStyle(QStringLiteral("Fusion"));
     DesignFonts::installSubstitutes();
+    QApplication::setWindowIcon(programIcon());
+    // The main window may be hidden in the notification area while a message or dialog is the
+    // only window showing; closing that must not end the program. The main window's close ends
+    // it.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 } // namespace ApplicationSetup

@@ -1,9 +1,11 @@
 #pragma once
 
+class AutostartStore;
 class Clock;
 class Mixer;
 class SessionControl;
 class Shell;
+class TrayIconBackend;
 
 // The operating-system services the main window works with, chosen once by the program's entry
 // point (and replaced by fakes in tests).
@@ -13,4 +15,6 @@ struct PlatformServices
     Mixer& mixer;
     SessionControl& session;
     Shell& shell;
+    AutostartStore& autostart;
+    TrayIconBackend& tray;
 };

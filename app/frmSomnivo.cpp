@@ -8,7 +8,9 @@
 #include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
 #include "forms/MouseUpNotifier.h"
+#include "forms/ProgramIcon.h"
 #include "forms/Twips.h"
+#include "platform/AutostartStore.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "ui_frmSomnivo.h"
@@ -16,7 +18,9 @@
 #include "windows/frmBlackScreen.h"
 #include "windows/frmRunFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -64,7 +68,7 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
       m_services(services),
       m_sleepRun(*this, services.clock, services.session, services.shell, this),
-      m_mixerVolume(services.mixer)
+      m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
     DesignFonts::applyDesignSizes(this);
@@ -75,7 +79,9 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     // resizing; and a window of fixed size is the only one that every window manager shows
     // without a maximise button.
     setFixedSize(size());
-    setWindowIcon(QIcon(QStringLiteral(":/somnivo.png")));
+    m_cSysTray1.setObjectName(QStringLiteral("cSysTray1"));
+    m_cSysTray1.setTrayIcon(programIcon());
+    connect(&m_cSysTray1, &cSysTray::MouseUp, this, &frmSomnivo::cSysTray1_MouseUp);
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
     m_ui->Label1->setCursor(Qt::PointingHandCursor);
 
@@ -175,6 +181,10 @@ void frmSomnivo::Form_Load()
     selectPosition(m_ui->cmbMinute,
                    m_settings.ReadNumber(SettingKey::SMinute, QStringLiteral("00")));
 
+    m_cSysTray1.setInTray(true);
+    m_cSysTray1.setTrayTip(QStringLiteral("Somnivo - Auto Shutdown Timer"));
+    m_trayShownWithArea = m_cSysTray1.isAvailable();
+
     // Without a mixer the user is told once; every other option is still restored.
     if (m_mixerVolume.open()) {
         m_volumeSlider->connectToMixer();
@@ -213,8 +223,11 @@ void frmSomnivo::Form_Load()
                        m_settings.ReadNumber(SettingKey::AutoStart, QStringLiteral("0")));
     CheckBoxValue::set(m_ui->ChkMinOnStart,
                        m_settings.ReadNumber(SettingKey::MinOnStart, QStringLiteral("0")));
-    if (CheckBoxValue::of(m_ui->ChkMinOnStart) == 1)
-        setWindowState(windowState() | Qt::WindowMinimized);
+    if (CheckBoxValue::of(m_ui->ChkMinOnStart) == 1) {
+        m_startsInTray = canHideInTray();
+        if (!m_startsInTray)
+            setWindowState(windowState() | Qt::WindowMinimized);
+    }
     CheckBoxValue::set(m_ui->chkDaily,
                        m_settings.ReadNumber(SettingKey::RunDaily, QStringLiteral("0")));
 
@@ -236,6 +249,47 @@ void frmSomnivo::restorePosition()
     if (const auto reachable =
             WindowPlacement::reachablePosition(stored, frameSize, screenGeometries()))
         move(*reachable);
+}
+
+void frmSomnivo::showAfterLoad()
+{
+    if (!m_startsInTray)
+        show();
+}
+
+bool frmSomnivo::canHideInTray()
+{
+    if (!m_cSysTray1.InTray() || !m_cSysTray1.isAvailable())
+        return false;
+    // A notification area that came after the icon was first shown gets the icon now.
+    if (!m_trayShownWithArea) {
+        m_cSysTray1.setInTray(false);
+        m_cSysTray1.setInTray(true);
+        m_trayShownWithArea = true;
+    }
+    return true;
+}
+
+void frmSomnivo::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Minimised, the window leaves the taskbar for the notification area, if there is one to
+    // bring it back from. Once the minimising is complete: whoever minimised it may show it
+    // (minimised) right after.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized() && canHideInTray())
+                hide();
+        });
+    }
+}
+
+void frmSomnivo::cSysTray1_MouseUp()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmSomnivo::showFromElsewhere()
@@ -351,9 +405,11 @@ void frmSomnivo::Label1_Click()
                              [](const Shell::Result&) {});
 }
 
-void frmSomnivo::SetAutoStart(int)
+void frmSomnivo::SetAutoStart(int state)
 {
-    // Writing the logon entry is not part of the program yet.
+    // The entry names the program in the folder it was started from this time.
+    const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
+    m_services.autostart.writeEntry(folder, state == 1);
 }
 
 void frmSomnivo::Timer2_Timer()
@@ -371,10 +427,21 @@ void frmSomnivo::paintEvent(QPaintEvent*)
 
 void frmSomnivo::closeEvent(QCloseEvent* event)
 {
+    // Whatever closes the window ends the program, and the close is never refused.
+    event->accept();
+    if (m_closed)
+        return;
+    m_closed = true;
     const QRect frame = frameGeometry();
     m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
     m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
-    event->accept();
+    m_cSysTray1.setInTray(false);
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    emit unloaded();
 }
 
 QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
@@ -464,5 +531,4 @@ void frmSomnivo::reportFailure(const QString& text, const QString& details)
 void frmSomnivo::unloadAndEnd()
 {
     close();
-    QCoreApplication::exit(0);
 }

@@ -4,6 +4,7 @@
 #include "audio/MixerVolume.h"
 #include "engine/SleepRun.h"
 #include "engine/SleepRunHost.h"
+#include "tray/cSysTray.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -34,6 +35,10 @@ public:
     // option and the window position from the settings store.
     void Form_Load();
 
+    // Shows the window as start-up left it: normally, minimised, or not at all when it starts
+    // in the notification area.
+    void showAfterLoad();
+
     // Another copy of the program was started: the user wants to see this window.
     void showFromElsewhere();
 
@@ -45,6 +50,7 @@ public:
     SleepRun& sleepRun() { return m_sleepRun; }
 
     MixerVolume& mixerVolume() { return m_mixerVolume; }
+    cSysTray& trayIcon() { return m_cSysTray1; }
     VolumeSlider& volumeSlider() { return *m_volumeSlider; }
 
     // Event handlers, named after their control and event. Tests call them directly, as the
@@ -65,16 +71,24 @@ public:
     void Timer2_Timer();
     void cmdAbout_Click();
     void Label1_Click();
+    void cSysTray1_MouseUp();
+
+signals:
+    // The window has closed for good: the program has nothing left to do.
+    void unloaded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void setUpTimers();
     void connectOptionHandlers();
     void connectVolume();
     void restorePosition();
+    // Whether a minimised window can go to the notification area, with a way back.
+    bool canHideInTray();
 
     void showRunFileDialog();
     // Hand-off to the autostart entry, which is not part of this window.
@@ -102,6 +116,10 @@ private:
     const SettingsStore& m_settings;
     PlatformServices m_services;
     SleepRun m_sleepRun;
+    cSysTray m_cSysTray1;
+    bool m_trayShownWithArea = false;
+    bool m_startsInTray = false;
+    bool m_closed = false;
     MixerVolume m_mixerVolume;
     std::unique_ptr<VolumeSlider> m_volumeSlider;
     std::array<QRadioButton*, 2> m_option1{};

@@ -6,6 +6,9 @@
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/LockFileInstanceGuard.h"
 #include "platform/linux/LogindSessionControl.h"
+#include "platform/linux/TerminationSignals.h"
+#include "platform/linux/XdgAutostartStore.h"
+#include "tray/QtTrayIconBackend.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -27,11 +30,18 @@ int main(int argc, char* argv[])
     AlsaMixer mixer;
     LogindSessionControl session;
     DesktopShell shell;
+    XdgAutostartStore autostart;
+    QtTrayIconBackend tray;
     SettingsStore settings;
-    frmSomnivo window(settings, {clock, mixer, session, shell});
+    frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
+    // The session ending, or anyone asking the program to end, closes the window properly.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
+                     &QWidget::close);
+    QObject::connect(&window, &frmSomnivo::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.Form_Load();
-    window.show();
+    window.showAfterLoad();
     return app.exec();
 }

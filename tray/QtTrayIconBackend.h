@@ -11,6 +11,7 @@ class QtTrayIconBackend final : public TrayIconBackend
 public:
     QtTrayIconBackend();
 
+    bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     void show() override { m_icon.show(); }
     void hide() override { m_icon.hide(); }
     void setIcon(const QIcon& icon) override { m_icon.setIcon(icon); }

@@ -15,6 +15,8 @@ public:
 
     virtual ~TrayIconBackend() = default;
 
+    // Whether the desktop has a notification area that shows the icon.
+    virtual bool isAvailable() const = 0;
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void setIcon(const QIcon& icon) = 0;

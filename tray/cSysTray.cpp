@@ -29,9 +29,9 @@ void cSysTray::listenToBackend()
     });
 }
 
-bool cSysTray::isAvailable()
+bool cSysTray::isAvailable() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return m_backend.isAvailable();
 }
 
 void cSysTray::setTrayIcon(const QIcon& icon)

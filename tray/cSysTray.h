@@ -29,7 +29,7 @@ public:
 
     // Whether the desktop has a notification area right now; without one a window that hides
     // itself in favour of the icon could not be brought back.
-    static bool isAvailable();
+    bool isAvailable() const;
 
     QIcon TrayIcon() const { return m_icon; }
     void setTrayIcon(const QIcon& icon);

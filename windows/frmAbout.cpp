@@ -16,7 +16,6 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
-    setWindowIcon(QIcon(QStringLiteral(":/somnivo.png")));
 
     const QString title = QString::fromUtf8(ProgramInfo::Title);
     setWindowTitle(QStringLiteral("About ") + title + QStringLiteral(" - Auto Shutdown Timer"));

@@ -9,6 +9,7 @@
 class FakeTrayIconBackend final : public TrayIconBackend
 {
 public:
+    bool isAvailable() const override { return available; }
     void show() override { calls.append(QStringLiteral("show")); }
     void hide() override { calls.append(QStringLiteral("hide")); }
     void setIcon(const QIcon& icon) override
@@ -31,6 +32,7 @@ public:
     }
 
     QStringList calls;
+    bool available = true;
 
 private:
     ActivationHandler m_handler;

@@ -7,7 +7,8 @@ MainWindowFixture::MainWindowFixture() : settings([] { return QStringLiteral("/u
 
 frmSomnivo& MainWindowFixture::create(bool load)
 {
-    window = std::make_unique<frmSomnivo>(settings, PlatformServices{clock, mixer, session, shell});
+    window = std::make_unique<frmSomnivo>(
+        settings, PlatformServices{clock, mixer, session, shell, autostart, tray});
     if (load)
         window->Form_Load();
     return *window;

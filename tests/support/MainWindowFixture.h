@@ -1,9 +1,11 @@
 #pragma once
 
+#include "FakeAutostartStore.h"
 #include "FakeClock.h"
 #include "FakeMixer.h"
 #include "FakeSessionControl.h"
 #include "FakeShell.h"
+#include "FakeTrayIconBackend.h"
 #include "TestHome.h"
 #include "app/SettingsStore.h"
 #include "app/frmSomnivo.h"
@@ -45,6 +47,8 @@ public:
     FakeMixer mixer;
     FakeSessionControl session;
     FakeShell shell;
+    FakeAutostartStore autostart;
+    FakeTrayIconBackend tray;
     SettingsStore settings;
     std::unique_ptr<frmSomnivo> window;
 };

@@ -10,6 +10,10 @@ ProgramUnderTest::ProgramUnderTest(const VirtualDisplay& display, const QString&
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     m_environment.remove(QStringLiteral("XAUTHORITY"));
+    // The user's desktop must not pick the platform theme or the notification area.
+    for (const char* variable : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "XDG_SESSION_ID"})
+        m_environment.remove(QLatin1StringView(variable));
     m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                          QStringLiteral("unix:path=/nonexistent/somnivo-test-no-session-bus"));
     m_environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),

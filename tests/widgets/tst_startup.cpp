@@ -91,7 +91,6 @@ private slots:
         QCOMPARE(f.control<QCheckBox>("ChkMinOnStart")->checkState(), Qt::Checked);
         QCOMPARE(f.control<QCheckBox>("chkDaily")->checkState(), Qt::Checked);
         QCOMPARE(window.pos(), QPoint(100, 200));
-        QVERIFY(window.windowState() & Qt::WindowMinimized);
 
         QVERIFY(!f.control("txtShutDown")->isEnabled());
         QVERIFY(!f.control("Label2")->isEnabled());

@@ -1,0 +1,10 @@
+#include "ProgramIcon.h"
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/somnivo-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/somnivo.png"), QSize(64, 64));
+    return icon;
+}
