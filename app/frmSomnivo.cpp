@@ -10,32 +10,20 @@
 #include "forms/MouseUpNotifier.h"
 #include "forms/ProgramIcon.h"
 #include "forms/Twips.h"
-#include "platform/AutostartStore.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "ui_frmSomnivo.h"
 #include "windows/frmAbout.h"
-#include "windows/frmBlackScreen.h"
 #include "windows/frmRunFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
 namespace {
-
-// The list position that the combo box's text selects: -1 when the text is no list item.
-int selectedPosition(const QComboBox* box)
-{
-    const int current = box->currentIndex();
-    if (current >= 0 && box->itemText(current) == box->currentText())
-        return current;
-    return box->findText(box->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-}
 
 void selectPosition(QComboBox* box, int position)
 {
@@ -88,7 +76,7 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
     m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2, m_ui->Option2_3};
 
-    setUpTimers();
+    connectClockAndButtons();
     connectOptionHandlers();
     connectVolume();
     // The first control in the tab order has the focus when the window opens.
@@ -103,18 +91,14 @@ frmSomnivo::~frmSomnivo()
         disconnect(notifier, nullptr, this, nullptr);
 }
 
-void frmSomnivo::setUpTimers()
+void frmSomnivo::connectClockAndButtons()
 {
-    const auto setUp = [this](QTimer& timer, const char* name, int intervalMs, bool enabled) {
-        timer.setParent(this);
-        timer.setObjectName(QLatin1StringView(name));
-        timer.setInterval(intervalMs);
-        if (enabled)
-            timer.start();
-    };
-    setUp(m_timer2, "Timer2", 5000, true);
-
+    m_timer2.setParent(this);
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_timer2.setInterval(5000);
+    m_timer2.start();
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
+
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
     connect(new MouseUpNotifier(m_ui->Label1), &MouseUpNotifier::mouseUp, this,
@@ -300,93 +284,6 @@ void frmSomnivo::showFromElsewhere()
     activateWindow();
 }
 
-void frmSomnivo::ApplyScheduleKind(int kind)
-{
-    if (kind != 0 && kind != 1)
-        return;
-    const bool countdown = kind == 0;
-    m_ui->txtShutDown->setEnabled(countdown);
-    m_ui->Label2->setEnabled(countdown);
-    m_ui->cmbHour->setEnabled(!countdown);
-    m_ui->cmbMinute->setEnabled(!countdown);
-    m_ui->chkDaily->setEnabled(!countdown);
-}
-
-void frmSomnivo::chkBlackScreen_Click()
-{
-    const int value = CheckBoxValue::of(m_ui->chkBlackScreen);
-    m_settings.WriteNumber(SettingKey::BlackScreen, value);
-    run().BlackScreenFlag = value;
-}
-
-void frmSomnivo::chkDimin_Click()
-{
-    const int value = CheckBoxValue::of(m_ui->chkDimin);
-    m_settings.WriteNumber(SettingKey::Dimin, value);
-    run().DiminFlag = value;
-}
-
-void frmSomnivo::ChkMinOnStart_Click()
-{
-    m_settings.WriteNumber(SettingKey::MinOnStart, CheckBoxValue::of(m_ui->ChkMinOnStart));
-}
-
-void frmSomnivo::chkStartUp_Click()
-{
-    const int value = CheckBoxValue::of(m_ui->chkStartUp);
-    m_settings.WriteNumber(SettingKey::AutoStart, value);
-    SetAutoStart(value);
-}
-
-void frmSomnivo::chkDaily_MouseUp()
-{
-    m_settings.WriteNumber(SettingKey::RunDaily, CheckBoxValue::of(m_ui->chkDaily));
-}
-
-void frmSomnivo::cmbHour_LostFocus()
-{
-    m_settings.WriteNumber(SettingKey::SHour, selectedPosition(m_ui->cmbHour));
-}
-
-void frmSomnivo::cmbMinute_LostFocus()
-{
-    m_settings.WriteNumber(SettingKey::SMinute, selectedPosition(m_ui->cmbMinute));
-}
-
-void frmSomnivo::txtShutDown_Change()
-{
-    m_settings.WriteSetting(SettingKey::SetTime, m_ui->txtShutDown->text());
-}
-
-void frmSomnivo::txtShutDown_LostFocus()
-{
-    // A countdown of zero minutes would end the moment it starts.
-    if (m_ui->txtShutDown->text() == QLatin1String("0"))
-        m_ui->txtShutDown->setText(QStringLiteral("1"));
-}
-
-void frmSomnivo::Option1_Click(int index)
-{
-    ApplyScheduleKind(index);
-}
-
-void frmSomnivo::Option1_MouseUp(int index)
-{
-    m_settings.WriteNumber(SettingKey::Schedule, index);
-}
-
-void frmSomnivo::Option2_Click(int index)
-{
-    m_settings.WriteNumber(SettingKey::ShutDown, index);
-    run().ActionIndex = index;
-}
-
-void frmSomnivo::Option2_MouseUp(int index)
-{
-    if (index == 3 && m_option2[3]->isChecked())
-        showRunFileDialog();
-}
-
 void frmSomnivo::showRunFileDialog()
 {
     frmRunFile dialog(m_settings, this);
@@ -403,13 +300,6 @@ void frmSomnivo::Label1_Click()
 {
     m_services.shell.openUrl(QUrl(QString::fromUtf8(ProgramInfo::WebUrl)),
                              [](const Shell::Result&) {});
-}
-
-void frmSomnivo::SetAutoStart(int state)
-{
-    // The entry names the program in the folder it was started from this time.
-    const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-    m_services.autostart.writeEntry(folder, state == 1);
 }
 
 void frmSomnivo::Timer2_Timer()
@@ -442,93 +332,4 @@ void frmSomnivo::closeEvent(QCloseEvent* event)
             window->close();
     }
     emit unloaded();
-}
-
-QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
-{
-    return m_settings.ReadSetting(key, defaultValue);
-}
-
-QString frmSomnivo::restzCaption() const
-{
-    return m_ui->cmdRestz->text();
-}
-
-void frmSomnivo::setRestzCaption(const QString& caption)
-{
-    m_ui->cmdRestz->setText(caption);
-}
-
-QString frmSomnivo::countdownText() const
-{
-    return m_ui->txtShutDown->text();
-}
-
-QString frmSomnivo::hourText() const
-{
-    return m_ui->cmbHour->currentText();
-}
-
-QString frmSomnivo::minuteText() const
-{
-    return m_ui->cmbMinute->currentText();
-}
-
-int frmSomnivo::volumeValue() const
-{
-    return m_volumeSlider->value();
-}
-
-void frmSomnivo::setVolumeValue(int value)
-{
-    m_volumeSlider->setValue(value);
-}
-
-int frmSomnivo::volumeBottom() const
-{
-    return m_volumeSlider->bottom();
-}
-
-int frmSomnivo::currentVolume() const
-{
-    return m_mixerVolume.CurrentVolume;
-}
-
-void frmSomnivo::setVolumePollEnabled(bool enabled)
-{
-    m_volumeSlider->setPollEnabled(enabled);
-}
-
-void frmSomnivo::setProgressX2(double twips)
-{
-    m_ui->Line1->setX2(twips);
-}
-
-void frmSomnivo::showBlackScreen()
-{
-    frmBlackScreen screen(run().BlackScreenShown, this);
-    m_blackScreen = &screen;
-    screen.exec();
-}
-
-void frmSomnivo::closeBlackScreen()
-{
-    if (m_blackScreen)
-        m_blackScreen->close();
-}
-
-void frmSomnivo::reportFailure(const QString& text, const QString& details)
-{
-    auto* message = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(ProgramInfo::Title),
-                                    text, QMessageBox::Ok, this);
-    message->setInformativeText(details);
-    message->setAttribute(Qt::WA_DeleteOnClose);
-    message->setModal(false);
-    message->setWindowModality(Qt::NonModal);
-    message->show();
-}
-
-void frmSomnivo::unloadAndEnd()
-{
-    close();
 }

@@ -83,7 +83,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void setUpTimers();
+    void connectClockAndButtons();
     void connectOptionHandlers();
     void connectVolume();
     void restorePosition();

@@ -1,6 +1,7 @@
 #include "VirtualDisplay.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPoint>
 #include <QRect>
 #include <QRegularExpression>
@@ -48,6 +49,16 @@ VirtualDisplay::VirtualDisplay(WindowManager manager, Root root)
     if (!number.contains('\n'))
         return;
     m_name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    // Only a server that answers, and is still ours, is of any use.
+    QElapsedTimer answering;
+    answering.start();
+    while (run(QStringLiteral("xprop"), {QStringLiteral("-root")}).isEmpty()) {
+        if (answering.elapsed() > 5000 || m_server->state() != QProcess::Running) {
+            m_name.clear();
+            return;
+        }
+        QThread::msleep(20);
+    }
     if (manager == WindowManager::Openbox && !startOpenbox())
         m_name.clear();
 }
@@ -123,14 +134,7 @@ quint64 VirtualDisplay::waitForWindow(const QString& title, int timeoutMs) const
 
 QPoint VirtualDisplay::windowPosition(quint64 window) const
 {
-    const QString info =
-        run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
-    const auto match =
-        QRegularExpression(QStringLiteral("Absolute upper-left X:\\s+(-?\\d+)\\s+Absolute "
-                                          "upper-left Y:\\s+(-?\\d+)"))
-            .match(info);
-    return match.hasMatch() ? QPoint(match.captured(1).toInt(), match.captured(2).toInt())
-                            : QPoint();
+    return geometry(window).topLeft();
 }
 
 bool VirtualDisplay::isViewable(quint64 window) const
@@ -146,20 +150,12 @@ void VirtualDisplay::click(const QPoint& screenPosition) const
          QString::number(screenPosition.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
-bool VirtualDisplay::screenshot(const QString& path) const
-{
-    QProcess process;
-    process.setProcessEnvironment(toolEnvironment());
-    process.start(QStringLiteral("import"),
-                  {QStringLiteral("-window"), QStringLiteral("root"), path});
-    return process.waitForFinished(10000) && process.exitCode() == 0;
-}
-
 long VirtualDisplay::nonBlackPixels() const
 {
     QTemporaryDir dir;
     const QString shot = dir.filePath(QStringLiteral("shot.png"));
-    if (!screenshot(shot))
+    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, 10000);
+    if (!QFile::exists(shot))
         return -1;
     const QString count =
         run(QStringLiteral("convert"),

@@ -45,7 +45,6 @@ public:
     bool isViewable(quint64 window) const;
     // Clicks the left button at a screen position with real input.
     void click(const QPoint& screenPosition) const;
-    bool screenshot(const QString& path) const;
     // How many pixels of the screen are not black.
     long nonBlackPixels() const;
     // Whether the mouse pointer shows at all.

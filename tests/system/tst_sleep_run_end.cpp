@@ -38,7 +38,7 @@ class tst_SleepRunEnd : public QObject
         auto session = std::make_unique<Session>();
         for (const auto& [key, value] : options)
             session->settings.WriteSetting(key, value);
-        if (!session->sound.start())
+        if (!session->display.isRunning() || !session->sound.start())
             return nullptr;
         session->program = std::make_unique<ProgramUnderTest>(session->display);
         session->program->useSoundServer(session->sound);

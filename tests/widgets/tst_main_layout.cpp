@@ -1,19 +1,15 @@
 #include "forms/LineControl.h"
 #include "forms/ShapeControl.h"
+#include "support/LayoutChecks.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetTestMain.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTimer>
 
 // The main window as the user first sees it, before start-up fills it in.
@@ -22,39 +18,6 @@ class tst_MainLayout : public QObject
     Q_OBJECT
 
     MainWindowFixture f;
-
-    static QString captionOf(const QWidget* widget)
-    {
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            return button->text();
-        if (const auto* label = qobject_cast<const QLabel*>(widget))
-            return label->text();
-        if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-            return frame->title();
-        if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-            return edit->text();
-        if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-            return combo->currentText();
-        return QString();
-    }
-
-    // The width a control leaves for its caption.
-    static int textRoom(const QWidget* widget)
-    {
-        QStyleOptionButton option;
-        option.initFrom(widget);
-        if (qobject_cast<const QRadioButton*>(widget))
-            return widget->style()
-                ->subElementRect(QStyle::SE_RadioButtonContents, &option, widget)
-                .width();
-        if (qobject_cast<const QCheckBox*>(widget))
-            return widget->style()
-                ->subElementRect(QStyle::SE_CheckBoxContents, &option, widget)
-                .width();
-        if (qobject_cast<const QPushButton*>(widget))
-            return widget->width() - 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
-        return widget->width();
-    }
 
 private slots:
     void initTestCase() { f.create(false); }
@@ -120,18 +83,12 @@ private slots:
         const QWidget* widget = f.control(name.toLatin1().constData());
         QCOMPARE(widget->parentWidget()->objectName(), container);
         QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(captionOf(widget), caption);
+        QCOMPARE(LayoutChecks::captionOf(widget), caption);
         QCOMPARE(widget->font().family(), family);
         QCOMPARE(widget->font().pointSizeF(), points);
         QCOMPARE(widget->font().bold(), bold);
 
-        // No caption may be cut off: the text fits the room the control leaves for it.
-        if (!caption.isEmpty() && !qobject_cast<const QGroupBox*>(widget)) {
-            const int needed = widget->fontMetrics().horizontalAdvance(caption);
-            QVERIFY2(
-                needed <= textRoom(widget),
-                qPrintable(QStringLiteral("needs %1, has %2").arg(needed).arg(textRoom(widget))));
-        }
+        QVERIFY2(LayoutChecks::captionFits(widget), "the caption is cut off");
     }
 
     void theWindowAndItsDrawingsLookAsDesigned()
@@ -197,14 +154,6 @@ private slots:
 
     void tabVisitsTheControlsInTheDesignedOrder()
     {
-        QStringList order;
-        QWidget* start = f.control("cmdRestz");
-        QWidget* widget = start;
-        do {
-            if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
-                order << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != start);
         const QStringList expected{QStringLiteral("cmdRestz"),     QStringLiteral("cmdAbout"),
                                    QStringLiteral("Volume"),       QStringLiteral("chkBlackScreen"),
                                    QStringLiteral("chkDimin"),     QStringLiteral("Option2_0"),
@@ -214,7 +163,7 @@ private slots:
                                    QStringLiteral("chkDaily"),     QStringLiteral("cmbHour"),
                                    QStringLiteral("cmbMinute"),    QStringLiteral("chkStartUp"),
                                    QStringLiteral("ChkMinOnStart")};
-        QCOMPARE(order, expected);
+        QCOMPARE(LayoutChecks::tabOrder(f.control("cmdRestz")), expected);
         QCOMPARE(f.window->focusWidget(), f.control("cmdRestz"));
     }
 };

@@ -1,3 +1,4 @@
+#include "support/LayoutChecks.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetTestMain.h"
 #include "windows/frmAbout.h"
@@ -44,18 +45,6 @@ class tst_SecondaryWindows : public QObject
         });
     }
 
-    static QStringList tabOrder(QWidget* first)
-    {
-        QStringList order;
-        QWidget* widget = first;
-        do {
-            if (widget->focusPolicy() & Qt::TabFocus)
-                order << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
-        return order;
-    }
-
 private slots:
     void init()
     {
@@ -76,7 +65,7 @@ private slots:
         QCOMPARE(child(&dialog, "Command1")->geometry(), QRect(282, 8, 25, 21));
         QCOMPARE(child(&dialog, "cmdCancel")->geometry(), QRect(153, 36, 80, 19));
         QCOMPARE(child(&dialog, "cmdOK")->geometry(), QRect(234, 36, 73, 19));
-        QCOMPARE(tabOrder(child(&dialog, "cmdCancel")),
+        QCOMPARE(LayoutChecks::tabOrder(child(&dialog, "cmdCancel")),
                  QStringList({QStringLiteral("cmdCancel"), QStringLiteral("cmdOK"),
                               QStringLiteral("Text1"), QStringLiteral("Command1")}));
         QCOMPARE(dialog.focusWidget(), child(&dialog, "cmdCancel"));
@@ -84,6 +73,8 @@ private slots:
             QVERIFY(!child<QPushButton>(&dialog, name)->isDefault() &&
                     !child<QPushButton>(&dialog, name)->autoDefault());
         QVERIFY(!child<QPushButton>(&dialog, "Command1")->icon().isNull());
+        for (const QWidget* control : dialog.findChildren<QWidget*>())
+            QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
     }
 
     void okStoresTheTrimmedPathAndBlanksCountAsEmpty()
@@ -208,11 +199,8 @@ private slots:
         QVERIFY(!child<QLabel>(&about, "Image1")->pixmap().isNull());
         QCOMPARE(child(&about, "Label2")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(f->control("Label1")->cursor().shape(), Qt::PointingHandCursor);
-        // Every text fits its label.
-        for (const QLabel* label : about.findChildren<QLabel*>()) {
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->objectName()));
-        }
+        for (const QWidget* control : about.findChildren<QWidget*>())
+            QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
     }
 
     void enterAndEscapeBothCloseTheAboutWindow_data()

@@ -135,20 +135,6 @@ private slots:
         QCOMPARE(volume().value(), 20000);
     }
 
-    void withoutDiminuendoTheSliderStaysUntilTheEnd()
-    {
-        f->control("chkDimin")->setProperty("checked", false);
-        window().mixerVolume().CurrentVolume = 30000;
-        volume().setValue(20000);
-        setCountdown(QStringLiteral("0.1"));
-        button()->click();
-        f->clock.advance(2000);
-        window().sleepRun().timCheckEnd_Timer();
-        QCOMPARE(volume().value(), 20000);
-        tickUntilIdle(5);
-        QCOMPARE(volume().value(), 15000);
-    }
-
     void theActionStoredAtTheEndIsTheOneCarriedOut()
     {
         setCountdown(QStringLiteral("0.05"));

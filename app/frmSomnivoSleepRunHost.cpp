@@ -1,0 +1,99 @@
+// What the main window gives the sleep run: its controls, the stored options, the black screen
+// and the way out.
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
+#include "audio/VolumeSlider.h"
+#include "frmSomnivo.h"
+#include "ui_frmSomnivo.h"
+#include "windows/frmBlackScreen.h"
+
+#include <QMessageBox>
+
+QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
+{
+    return m_settings.ReadSetting(key, defaultValue);
+}
+
+QString frmSomnivo::restzCaption() const
+{
+    return m_ui->cmdRestz->text();
+}
+
+void frmSomnivo::setRestzCaption(const QString& caption)
+{
+    m_ui->cmdRestz->setText(caption);
+}
+
+QString frmSomnivo::countdownText() const
+{
+    return m_ui->txtShutDown->text();
+}
+
+QString frmSomnivo::hourText() const
+{
+    return m_ui->cmbHour->currentText();
+}
+
+QString frmSomnivo::minuteText() const
+{
+    return m_ui->cmbMinute->currentText();
+}
+
+int frmSomnivo::volumeValue() const
+{
+    return m_volumeSlider->value();
+}
+
+void frmSomnivo::setVolumeValue(int value)
+{
+    m_volumeSlider->setValue(value);
+}
+
+int frmSomnivo::volumeBottom() const
+{
+    return m_volumeSlider->bottom();
+}
+
+int frmSomnivo::currentVolume() const
+{
+    return m_mixerVolume.CurrentVolume;
+}
+
+void frmSomnivo::setVolumePollEnabled(bool enabled)
+{
+    m_volumeSlider->setPollEnabled(enabled);
+}
+
+void frmSomnivo::setProgressX2(double twips)
+{
+    m_ui->Line1->setX2(twips);
+}
+
+void frmSomnivo::showBlackScreen()
+{
+    frmBlackScreen screen(run().BlackScreenShown, this);
+    m_blackScreen = &screen;
+    screen.exec();
+}
+
+void frmSomnivo::closeBlackScreen()
+{
+    if (m_blackScreen)
+        m_blackScreen->close();
+}
+
+void frmSomnivo::reportFailure(const QString& text, const QString& details)
+{
+    auto* message = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(ProgramInfo::Title),
+                                    text, QMessageBox::Ok, this);
+    message->setInformativeText(details);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->setModal(false);
+    message->setWindowModality(Qt::NonModal);
+    message->show();
+}
+
+void frmSomnivo::unloadAndEnd()
+{
+    close();
+}
