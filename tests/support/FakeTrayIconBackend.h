@@ -4,11 +4,10 @@
 
 #include <QStringList>
 
-// Records what the notification area is sent, one line each ("show", "hide", "icon <key>",
-// "tip <text>"), and clicks the icon on the test's word.
-class FakeTrayIconBackend final : public TrayIconBackend
+// Records what the notification area is sent ("show", "hide", "icon <cacheKey>", "tip <text>")
+// and clicks the icon on the test's word.
+struct FakeTrayIconBackend final : TrayIconBackend
 {
-public:
     bool isAvailable() const override { return available; }
     void show() override { calls.append(QStringLiteral("show")); }
     void hide() override { calls.append(QStringLiteral("hide")); }
@@ -17,23 +16,15 @@ public:
         calls.append(QStringLiteral("icon %1").arg(icon.cacheKey()));
     }
     void setToolTip(const QString& tip) override { calls.append(QStringLiteral("tip ") + tip); }
-    void setActivationHandler(ActivationHandler handler) override
+    void setActivationHandler(ActivationHandler listener) override { handler = listener; }
+    bool click(QSystemTrayIcon::ActivationReason reason) // false when nobody listens
     {
-        m_handler = std::move(handler);
-    }
-
-    // False when nobody listens.
-    bool click(QSystemTrayIcon::ActivationReason reason)
-    {
-        if (!m_handler)
-            return false;
-        m_handler(reason);
-        return true;
+        if (handler)
+            handler(reason);
+        return bool(handler);
     }
 
     QStringList calls;
     bool available = true;
-
-private:
-    ActivationHandler m_handler;
+    ActivationHandler handler;
 };

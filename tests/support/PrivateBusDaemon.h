@@ -1,66 +1,51 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDBusConnection>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A dbus-daemon that only this test process uses, and the fake services the test runs on it.
-// While the object lives the address variable it was made for (DBUS_SYSTEM_BUS_ADDRESS or
-// DBUS_SESSION_BUS_ADDRESS) points at it. Every process it starts is stopped by its id when the
-// object goes, and dies with the test process should that crash.
+// A dbus-daemon of the system or session type that only this test process uses, with at most
+// one fake service on it. While the object lives the bus's address variable points at it; the
+// daemon and the service are killed by their ids when it goes, and die with the test process.
 class PrivateBusDaemon
 {
 public:
-    // configName: a bus configuration in the test support folder; socketName: the listening
-    // socket's name in the bus's own temporary folder.
-    PrivateBusDaemon(const char* addressVariable, const char* configName, const char* socketName);
+    explicit PrivateBusDaemon(QDBusConnection::BusType type);
     ~PrivateBusDaemon();
-    PrivateBusDaemon(const PrivateBusDaemon&) = delete;
-    PrivateBusDaemon& operator=(const PrivateBusDaemon&) = delete;
 
-    // Starts the daemon and exports its address.
     bool start();
     QString errorString() const { return m_error; }
-    bool fail(const QString& error);
+    QString address() const
+    {
+        return QStringLiteral("unix:path=") + filePath(QStringLiteral("socket"));
+    }
+    // True only while the address variable and the process's connection of the bus's type both
+    // lead to this daemon. Tests refuse to run otherwise.
+    bool isPrivate() const;
 
-    QString address() const;
-    // A file in the bus's own temporary folder.
+protected:
+    // Starts a python3-dbus script from the support folder, told to use this bus, and returns
+    // once it owns name.
+    bool startService(const char* script, const QStringList& arguments, const QString& name);
+    // Returns once the service's name is gone from the bus.
+    bool stopService();
+    bool serviceRunning() const { return m_service.state() != QProcess::NotRunning; }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
-    // The lines a fake service wrote to such a file, oldest first.
-    QStringList recordedLines(const QString& name) const;
-    // This object's own connection to the daemon.
-    QDBusConnection connection() const;
-    // True only while the address variable and the process's connection of that kind, bus,
-    // both lead to this daemon.
-    bool isPrivate(const QDBusConnection& bus) const;
-
-    // Starts a python3-dbus service from the test support folder, told explicitly to use this
-    // bus, and returns once it owns name; what its label says goes into failure messages.
-    bool startService(QProcess& service, const QString& label, const char* script,
-                      const QStringList& arguments, const QString& name);
-    // Stops the service and returns once its name is gone from the bus.
-    bool stopService(QProcess& service, const QString& label, const QString& name);
-
-    static void stopProcess(QProcess& process);
+    QStringList recordedLines(const QString& file) const;
+    QDBusConnection connection() const { return QDBusConnection(address()); }
 
 private:
-    static void startProcess(QProcess& process, const QString& program,
-                             const QStringList& arguments);
-    static QString busId(const QDBusConnection& bus);
-    bool waitForName(const QString& name, bool owned, QProcess& service, const QString& label);
+    bool waitForService(bool owned);
+    bool fail(const QString& error);
 
-    QByteArray m_variable;
-    QString m_config;
-    QString m_socketName;
+    QDBusConnection::BusType m_type;
+    const char* m_variable;
+    QByteArray m_saved;
     QTemporaryDir m_dir;
     QProcess m_daemon;
-    QString m_busId; // what the daemon answers to GetId, to recognise it by
-    QString m_connectionName;
+    QProcess m_service;
+    QString m_serviceName;
+    QString m_busId; // what the daemon answers to GetId
     QString m_error;
-    QByteArray m_savedAddress;
-    bool m_hadAddress = false;
-    bool m_exported = false;
 };
