@@ -47,6 +47,10 @@ bool SettingsStore::WriteSetting(QLatin1StringView key, const QString& value) co
 {
     QSettings settings(filePath(), QSettings::IniFormat);
     settings.beginGroup(Section);
+    // A value already on disk as it is needs no rewrite (start-up re-stores several).
+    const QVariant stored = settings.value(key);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+        return true;
     settings.setValue(key, value);
     settings.endGroup();
     settings.sync();

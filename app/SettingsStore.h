@@ -23,6 +23,7 @@ public:
     QString ReadSetting(QLatin1StringView key, const QString& defaultValue) const;
 
     // Stores the text and syncs it to disk; false (and a warning) when it could not be written.
+    // A text already stored as it is leaves the file untouched.
     bool WriteSetting(QLatin1StringView key, const QString& value) const;
 
     // The stored value read by the number rule and rounded; a value beyond the 32-bit range is

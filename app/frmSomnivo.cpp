@@ -176,6 +176,9 @@ void frmSomnivo::Form_Load()
         QMessageBox::critical(this, QStringLiteral("Volume Control"),
                               QStringLiteral("Could not open the mixer."));
         m_volumeSlider->disable();
+        // The program may have been asked to end while the message was up.
+        if (m_closed)
+            return;
     }
 
     run().LineFullX2 = int(std::nearbyint(m_ui->Line1->x2()));
@@ -222,6 +225,7 @@ void frmSomnivo::Form_Load()
 
 void frmSomnivo::restorePosition()
 {
+    m_positioned = true;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize frameSize = frameGeometry().size();
     const QPoint centre = WindowPlacement::centredTwips(screen->geometry(), frameSize);
@@ -237,7 +241,7 @@ void frmSomnivo::restorePosition()
 
 void frmSomnivo::showAfterLoad()
 {
-    if (!m_startsInTray)
+    if (!m_startsInTray && !m_closed)
         show();
 }
 
@@ -322,9 +326,13 @@ void frmSomnivo::closeEvent(QCloseEvent* event)
     if (m_closed)
         return;
     m_closed = true;
-    const QRect frame = frameGeometry();
-    m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
-    m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
+    // A window closed before start-up placed it has no position of its own to keep, and must
+    // not overwrite the one stored.
+    if (m_positioned) {
+        const QRect frame = frameGeometry();
+        m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
+        m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
+    }
     m_cSysTray1.setInTray(false);
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {

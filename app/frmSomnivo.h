@@ -39,6 +39,9 @@ public:
     // in the notification area.
     void showAfterLoad();
 
+    // True once the window has closed for good.
+    bool isClosed() const { return m_closed; }
+
     // Another copy of the program was started: the user wants to see this window.
     void showFromElsewhere();
 
@@ -120,6 +123,7 @@ private:
     bool m_trayShownWithArea = false;
     bool m_startsInTray = false;
     bool m_closed = false;
+    bool m_positioned = false;
     MixerVolume m_mixerVolume;
     std::unique_ptr<VolumeSlider> m_volumeSlider;
     std::array<QRadioButton*, 2> m_option1{};

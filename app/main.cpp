@@ -42,6 +42,8 @@ int main(int argc, char* argv[])
                      &QWidget::close);
     QObject::connect(&window, &frmSomnivo::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.Form_Load();
+    if (window.isClosed()) // asked to end during start-up
+        return 0;
     window.showAfterLoad();
     return app.exec();
 }

@@ -1,9 +1,12 @@
 #include "app/SettingsStore.h"
 #include "support/TestHome.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 
 class tst_SettingsStore : public QObject
 {
@@ -59,6 +62,17 @@ private slots:
         const SettingsStore store([] { return QStringLiteral("somnivo"); });
         QVERIFY(store.WriteSetting(SettingKey::RunFile, text));
         QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), text);
+    }
+
+    void rewritingTheSameTextLeavesTheFileAlone()
+    {
+        TestHome home;
+        const SettingsStore store([] { return QStringLiteral("somnivo"); });
+        QVERIFY(store.WriteSetting(SettingKey::SetTime, QStringLiteral("5")));
+        const QDateTime written = QFileInfo(store.filePath()).lastModified();
+        QThread::msleep(15); // so that a rewrite would show in the modification time
+        QVERIFY(store.WriteSetting(SettingKey::SetTime, QStringLiteral("5")));
+        QCOMPARE(QFileInfo(store.filePath()).lastModified(), written);
     }
 
     void handEditedListReadsAsOneText()

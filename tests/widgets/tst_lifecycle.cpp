@@ -116,6 +116,22 @@ private slots:
         QCOMPARE(again.create().pos(), QPoint(100, 200));
     }
 
+    void endingDuringStartUpKeepsTheStoredPosition()
+    {
+        f->mixer.opens = false; // start-up waits in its message
+        f->store(SettingKey::PosX, QStringLiteral("1500"));
+        QTimer::singleShot(0, [this] {
+            QVERIFY(window().close());
+            if (QWidget* message = QApplication::activeModalWidget())
+                message->close();
+        });
+        f->create().showAfterLoad();
+        QVERIFY(window().isClosed());
+        QVERIFY(!window().isVisible());
+        QCOMPARE(f->stored(SettingKey::PosX), QStringLiteral("1500"));
+        QCOMPARE(f->stored(SettingKey::PosY), QStringLiteral("<absent>"));
+    }
+
     void closingTheWindowClosesItsDialogsToo_data()
     {
         QTest::addColumn<bool>("about");
