@@ -52,7 +52,10 @@ VirtualDisplay::VirtualDisplay(WindowManager manager, Root root)
     // Only a server that answers, and is still ours, is of any use.
     QElapsedTimer answering;
     answering.start();
-    while (run(QStringLiteral("xprop"), {QStringLiteral("-root")}).isEmpty()) {
+    // Asked for one property, xprop always prints something, if only "not found", once the
+    // server answers.
+    while (run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("WM_NAME")})
+               .isEmpty()) {
         if (answering.elapsed() > 5000 || m_server->state() != QProcess::Running) {
             m_name.clear();
             return;
