@@ -6,10 +6,6 @@
 class FakeClock final : public Clock
 {
 public:
-    explicit FakeClock(const QDateTime& start = QDateTime(QDate(2026, 12, 6), QTime(7, 29, 50)))
-        : m_now(start)
-    {}
-
     qint64 milliseconds() const override { return m_milliseconds; }
     QDateTime localNow() const override { return m_now; }
 
@@ -22,5 +18,5 @@ public:
 
 private:
     qint64 m_milliseconds = 1'000'000;
-    QDateTime m_now;
+    QDateTime m_now{QDate(2026, 12, 6), QTime(7, 29, 50)};
 };

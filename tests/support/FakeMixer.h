@@ -5,39 +5,32 @@
 #include <QList>
 
 // A mixer whose master volume is a number the test sets and reads; each part of it can be made
-// to be missing or to fail.
+// to be missing or to fail. Its speakers line is line 7, its volume control control 42.
 class FakeMixer final : public Mixer
 {
 public:
     bool open() override { return opens; }
-    std::optional<quint32> findLine(quint32 componentType) override
+    std::optional<quint32> findLine(quint32 type) override
     {
-        if (!hasLine || componentType != SpeakersLine)
-            return std::nullopt;
-        return 7;
+        return hasLine && type == SpeakersLine ? std::optional<quint32>(7) : std::nullopt;
     }
-    std::optional<Control> findControl(quint32 lineId, quint32 controlType) override
+    std::optional<Control> findControl(quint32 line, quint32 type) override
     {
-        if (!hasControl || lineId != 7 || controlType != VolumeControl)
-            return std::nullopt;
-        return Control{ControlId, 0, 65535};
+        const bool found = hasControl && line == 7 && type == VolumeControl;
+        return found ? std::optional(Control{42, 0, 65535}) : std::nullopt;
     }
-    std::optional<quint32> readValue(quint32 controlId) override
+    std::optional<quint32> readValue(quint32 id) override
     {
-        if (!readable || controlId != ControlId)
-            return std::nullopt;
-        return value;
+        return readable && id == 42 ? std::optional(value) : std::nullopt;
     }
-    bool writeValue(quint32 controlId, quint32 newValue) override
+    bool writeValue(quint32 id, quint32 newValue) override
     {
         writes.append(newValue);
-        if (!writable || controlId != ControlId)
-            return false;
-        value = newValue;
-        return true;
+        if (writable && id == 42)
+            value = newValue;
+        return writable && id == 42;
     }
 
-    static constexpr quint32 ControlId = 42;
     bool opens = true;
     bool hasLine = true;
     bool hasControl = true;

@@ -1,32 +1,30 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
 
-// Checks of window designs shared by the layout tests.
+// Finding and checking the controls of a window design.
 namespace LayoutChecks {
 
+template <typename T = QWidget> T* child(const QObject* window, const char* name)
+{
+    T* found = window->findChild<T*>(QLatin1StringView(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// The text a control shows: a button's or label's text, a frame's title, an edit box's text.
 inline QString captionOf(const QWidget* widget)
 {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-        return frame->title();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->currentText();
+    for (const char* property : {"text", "title", "currentText"}) {
+        if (const QVariant value = widget->property(property); value.isValid())
+            return value.toString();
+    }
     return QString();
 }
 
@@ -44,13 +42,13 @@ inline bool captionFits(const QWidget* widget)
         room = style->subElementRect(QStyle::SE_CheckBoxContents, &option, widget).width();
     else if (qobject_cast<const QPushButton*>(widget))
         room -= 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
-    else if (qobject_cast<const QGroupBox*>(widget))
+    else if (widget->inherits("QGroupBox"))
         return true;
     return widget->fontMetrics().horizontalAdvance(captionOf(widget)) <= room;
 }
 
-// The names of the controls the Tab key visits, starting from first.
-inline QStringList tabOrder(QWidget* first)
+// The names of the controls the Tab key visits, starting from first, separated by blanks.
+inline QString tabOrder(QWidget* first)
 {
     QStringList order;
     QWidget* widget = first;
@@ -59,7 +57,7 @@ inline QStringList tabOrder(QWidget* first)
             order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != first);
-    return order;
+    return order.join(u' ');
 }
 
 } // namespace LayoutChecks

@@ -18,6 +18,10 @@ TestHome::TestHome()
 
 TestHome::~TestHome()
 {
+    // Only the home made last hands back what it found; an earlier one going first would
+    // otherwise point a later one's settings at the home it replaced.
+    if (qgetenv("HOME") != path().toLocal8Bit())
+        return;
     qputenv("HOME", m_savedHome);
     qputenv("XDG_CONFIG_HOME", m_savedConfig);
     qputenv("XDG_RUNTIME_DIR", m_savedRuntime);

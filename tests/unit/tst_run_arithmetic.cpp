@@ -2,98 +2,63 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using namespace RunArithmetic;
+using namespace Qt::StringLiterals;
 
 class tst_RunArithmetic : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void countdownLengthAndFadeStep_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<double>("runMs");
-        QTest::addColumn<int>("step");
-        QTest::newRow("90 minutes") << QStringLiteral("90") << 20000 << 5'400'000.0 << 4;
-        QTest::newRow("fraction") << QStringLiteral("2.5") << 20000 << 150'000.0 << 133;
-        QTest::newRow("negative") << QStringLiteral("-5") << 20000 << 300'000.0 << 67;
-        QTest::newRow("too quiet to fade") << QStringLiteral("60") << 100 << 3'600'000.0 << 0;
-        QTest::newRow("half a minute") << QStringLiteral("0.5") << 20000 << 30'000.0 << 667;
-        QTest::newRow("30 minutes") << QStringLiteral("30") << 20000 << 1'800'000.0 << 11;
-    }
     void countdownLengthAndFadeStep()
     {
-        QFETCH(QString, text);
-        QFETCH(int, slider);
-        QFETCH(double, runMs);
-        QFETCH(int, step);
-        const double minutes = countdownMinutes(text);
-        QCOMPARE(minutes * 60 * 1000, runMs);
-        QCOMPARE(fadeStep(slider, minutes), step);
-    }
-
-    void countdownsThatReadAsNoTime()
-    {
-        for (const char* text : {"", "abc", "00", "-0", "0", ".", "-"})
-            QCOMPARE(countdownMinutes(QString::fromLatin1(text)), 0.0);
+        // Countdown text, slider value: run length in ms, fade step.
+        for (const auto& [text, slider, runMs, step] : {std::tuple(u"90"_s, 20000, 5'400'000.0, 4),
+                                                        std::tuple(u"2.5"_s, 20000, 150'000.0, 133),
+                                                        std::tuple(u"-5"_s, 20000, 300'000.0, 67),
+                                                        std::tuple(u"60"_s, 100, 3'600'000.0, 0)}) {
+            const double minutes = countdownMinutes(text);
+            QCOMPARE(std::tuple(text, minutes * 60 * 1000, fadeStep(slider, minutes)),
+                     std::tuple(text, runMs, step));
+        }
+        for (const char16_t* text : {u"", u"abc", u"00", u"-0", u"0", u".", u"-"})
+            QCOMPARE(countdownMinutes(text), 0.0);
         // A clock-time run of no length spreads the fade over a minute.
         QCOMPARE(fadeStep(20000, 0), 333);
     }
 
-    void clockTimeLength_data()
-    {
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<QString>("hour");
-        QTest::addColumn<QString>("minute");
-        QTest::addColumn<int>("minutes");
-        QTest::newRow("later today")
-            << QStringLiteral("23:40") << QStringLiteral("23") << QStringLiteral("50") << 10;
-        QTest::newRow("past midnight")
-            << QStringLiteral("23:50") << QStringLiteral("00") << QStringLiteral("10") << 20;
-        QTest::newRow("this very minute")
-            << QStringLiteral("10:00") << QStringLiteral("10") << QStringLiteral("00") << 0;
-        QTest::newRow("a minute ago: tomorrow")
-            << QStringLiteral("07:31") << QStringLiteral("07") << QStringLiteral("30") << 1439;
-        QTest::newRow("typed hour beyond the clock")
-            << QStringLiteral("10:00") << QStringLiteral("25") << QStringLiteral("0") << 900;
-    }
     void clockTimeLength()
     {
-        QFETCH(QString, now);
-        QFETCH(QString, hour);
-        QFETCH(QString, minute);
-        QFETCH(int, minutes);
-        QCOMPARE(clockTimeMinutes(now, hour, minute), minutes);
-    }
-
-    void clockTimesThatDoNotFitAreRefused()
-    {
-        QCOMPARE(clockTimeMinutes(u"10:00", u"99999999999", u"0"), std::nullopt);
+        // Now, hour, minute: minutes to go.
+        for (const auto& [now, hour, minute, minutes] :
+             {std::tuple(u"23:40"_s, u"23"_s, u"50"_s, 10),
+              std::tuple(u"23:50"_s, u"00"_s, u"10"_s, 20),
+              std::tuple(u"10:00"_s, u"10"_s, u"00"_s, 0),
+              std::tuple(u"07:31"_s, u"07"_s, u"30"_s, 1439),
+              std::tuple(u"10:00"_s, u"25"_s, u"0"_s, 900)})
+            QCOMPARE(
+                std::tuple(now, hour, minute, clockTimeMinutes(now, hour, minute).value_or(-1)),
+                std::tuple(now, hour, minute, minutes));
+        // Neither a number beyond 32 bits nor a minute total beyond them is accepted.
+        for (const char16_t* hour : {u"99999999999", u"2000000000", u"-2000000000"})
+            QCOMPARE(clockTimeMinutes(u"10:00", hour, u"0"), std::nullopt);
         QCOMPARE(clockTimeMinutes(u"10:00", u"0", u"-99999999999"), std::nullopt);
-        // Each fits, but the minute total does not.
-        QCOMPARE(clockTimeMinutes(u"10:00", u"2000000000", u"0"), std::nullopt);
-        QCOMPARE(clockTimeMinutes(u"10:00", u"-2000000000", u"0"), std::nullopt);
     }
 
     void theProgressLineShrinksToItsLeftEnd()
     {
-        QCOMPARE(progressX2(4290, 4125, 0.0), 4290.0);
         QCOMPARE(progressX2(4290, 4125, 0.5), 2227.5);
         QCOMPARE(progressX2(4290, 4125, 1.0), 165.0);
-        QCOMPARE(progressX2(4290, 4125, 1.1), 165.0 - 412.5);
-        QCOMPARE(progressX2(0, 0, 0.7), 0.0);
         QCOMPARE(elapsedFraction(1'030'000, 1'000'000, 60'000), 0.5);
         QCOMPARE(elapsedFraction(1'000'000, 1'000'000, 0), 1.0);
     }
 
     void exitFlagsOfTheActions()
     {
-        QCOMPARE(exitFlags(0), 4u);
-        QCOMPARE(exitFlags(1), 13u);
-        QCOMPARE(exitFlags(2), 6u);
-        QCOMPARE(exitFlags(4), 4u);
-        QCOMPARE(exitFlags(9), 13u);
+        QCOMPARE(QList<quint32>({exitFlags(0), exitFlags(1), exitFlags(2), exitFlags(4)}),
+                 QList<quint32>({4, 13, 6, 4}));
     }
 };
 

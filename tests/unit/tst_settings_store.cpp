@@ -8,129 +8,104 @@
 #include <QTest>
 #include <QThread>
 
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
 class tst_SettingsStore : public QObject
 {
     Q_OBJECT
 
-private:
     static QByteArray fileBytes(const QString& path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    static QString somnivo() { return u"somnivo"_s; }
+    std::optional<TestHome> home;
+    const SettingsStore store{somnivo};
 
 private slots:
-    void storesUnderTheProgramNameInSectionConfig()
-    {
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("/opt/bin/somnivo"); });
-        QCOMPARE(store.filePath(), home.settingsFile(QStringLiteral("somnivo")));
+    void init() { home.emplace(); }
+    void cleanup() { home.reset(); }
 
-        QVERIFY(store.WriteSetting(SettingKey::BlackScreen, QStringLiteral("0")));
+    void theFileIsNamedAfterTheProgramAtEveryAccessAndWrittenThrough()
+    {
+        QString program = u"/opt/bin/somnivo"_s;
+        const SettingsStore renamable([&program] { return program; });
+        QCOMPARE(renamable.filePath(), home->settingsFile(somnivo()));
+        QVERIFY(renamable.WriteSetting(SettingKey::BlackScreen, u"0"_s));
         // Written through before the call returned: the bytes are in the file already.
-        const QByteArray bytes = fileBytes(home.settingsFile(QStringLiteral("somnivo")));
-        QVERIFY2(bytes.contains("[Config]\nBlackScreen=0\n"), bytes.constData());
+        const QByteArray before = fileBytes(home->settingsFile(somnivo()));
+        QVERIFY2(before.contains("[Config]\nBlackScreen=0\n"), before.constData());
+
+        // A renamed program file has settings of its own.
+        program = u"/usr/bin/sleepy.bin"_s;
+        QCOMPARE(renamable.ReadSetting(SettingKey::BlackScreen, u"1"_s), u"1"_s);
+        renamable.WriteSetting(SettingKey::BlackScreen, u"2"_s);
+        QVERIFY(fileBytes(home->settingsFile(u"sleepy"_s)).contains("BlackScreen=2"));
+        QCOMPARE(fileBytes(home->settingsFile(somnivo())), before);
     }
 
     void absentKeyGivesTheDefaultAndPresentEmptyTextDoesNot()
     {
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        QCOMPARE(store.ReadSetting(SettingKey::SetTime, QStringLiteral("5")), QStringLiteral("5"));
+        QCOMPARE(store.ReadSetting(SettingKey::SetTime, u"5"_s), u"5"_s);
         QVERIFY2(!QFile::exists(store.filePath()), "reading must not create anything");
-
         store.WriteSetting(SettingKey::SetTime, QString());
-        QCOMPARE(store.ReadSetting(SettingKey::SetTime, QStringLiteral("5")), QString());
+        QCOMPARE(store.ReadSetting(SettingKey::SetTime, u"5"_s), QString());
     }
 
-    void textsComeBackExactlyAsStored_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("path with blanks") << QStringLiteral("/home/me/My Music/play list.m3u");
-        QTest::newRow("commas") << QStringLiteral("a,b,c");
-        QTest::newRow("at sign first") << QStringLiteral("@Variant(x)");
-        QTest::newRow("quotes and backslash") << QStringLiteral("say \"hi\" \\ now");
-        QTest::newRow("semicolon and equals") << QStringLiteral("x=1;y=2");
-        QTest::newRow("surrounding blanks") << QStringLiteral("  5  ");
-        QTest::newRow("non-latin") << QStringLiteral("/home/jürgen/Träume ☾.mp3");
-        QTest::newRow("letters") << QStringLiteral("abc");
-    }
     void textsComeBackExactlyAsStored()
     {
-        QFETCH(QString, text);
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        QVERIFY(store.WriteSetting(SettingKey::RunFile, text));
-        QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), text);
+        for (const QString& text :
+             {u"/home/me/My Music/play list.m3u"_s, u"a,b,c"_s, u"@Variant(x)"_s,
+              u"say \"hi\" \\ now"_s, u"x=1;y=2"_s, u"  5  "_s, u"/home/jürgen/Träume ☾.mp3"_s}) {
+            QVERIFY(store.WriteSetting(SettingKey::RunFile, text));
+            QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), text);
+        }
     }
 
     void rewritingTheSameTextLeavesTheFileAlone()
     {
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        QVERIFY(store.WriteSetting(SettingKey::SetTime, QStringLiteral("5")));
+        QVERIFY(store.WriteSetting(SettingKey::SetTime, u"5"_s));
         const QDateTime written = QFileInfo(store.filePath()).lastModified();
         QThread::msleep(15); // so that a rewrite would show in the modification time
-        QVERIFY(store.WriteSetting(SettingKey::SetTime, QStringLiteral("5")));
+        QVERIFY(store.WriteSetting(SettingKey::SetTime, u"5"_s));
         QCOMPARE(QFileInfo(store.filePath()).lastModified(), written);
     }
 
     void handEditedListReadsAsOneText()
     {
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        store.WriteSetting(SettingKey::SetTime, QStringLiteral("1"));
+        store.WriteSetting(SettingKey::SetTime, u"1"_s);
         QFile file(store.filePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("[Config]\nRunFile=/tmp/a, b\n");
         file.close();
-        QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), QStringLiteral("/tmp/a,b"));
+        QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), u"/tmp/a,b"_s);
     }
 
     void numbersAreReadByTheNumberRule()
     {
-        TestHome home;
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        store.WriteSetting(SettingKey::SHour, QStringLiteral("23abc"));
-        store.WriteSetting(SettingKey::SMinute, QStringLiteral("abc"));
-        store.WriteSetting(SettingKey::PosX, QStringLiteral("99999999999"));
-        store.WriteSetting(SettingKey::PosY, QStringLiteral("2.5"));
-        QCOMPARE(store.ReadNumber(SettingKey::SHour, QStringLiteral("00")), 23);
-        QCOMPARE(store.ReadNumber(SettingKey::SMinute, QStringLiteral("00")), 0);
-        QCOMPARE(store.ReadNumber(SettingKey::PosX, QStringLiteral("0")), 2147483647);
-        QCOMPARE(store.ReadNumber(SettingKey::PosY, QStringLiteral("0")), 2);
-        QCOMPARE(store.ReadNumber(SettingKey::Dimin, QStringLiteral("1")), 1);
-
+        for (const auto& [text, number] :
+             {std::pair(u"23abc"_s, 23), std::pair(u"abc"_s, 0),
+              std::pair(u"99999999999"_s, 2147483647), std::pair(u"2.5"_s, 2)}) {
+            store.WriteSetting(SettingKey::PosX, text);
+            QCOMPARE(std::pair(text, store.ReadNumber(SettingKey::PosX, u"0"_s)),
+                     std::pair(text, number));
+        }
+        QCOMPARE(store.ReadNumber(SettingKey::Dimin, u"1"_s), 1);
         QVERIFY(store.WriteNumber(SettingKey::SHour, -1));
-        QCOMPARE(store.ReadSetting(SettingKey::SHour, QString()), QStringLiteral("-1"));
-    }
-
-    void theProgramNameIsTakenAtEveryAccess()
-    {
-        TestHome home;
-        QString program = QStringLiteral("/usr/bin/somnivo");
-        const SettingsStore store([&program] { return program; });
-        store.WriteSetting(SettingKey::ShutDown, QStringLiteral("2"));
-        const QByteArray before = fileBytes(home.settingsFile(QStringLiteral("somnivo")));
-
-        program = QStringLiteral("/usr/bin/sleepy.bin");
-        QCOMPARE(store.ReadSetting(SettingKey::ShutDown, QStringLiteral("1")), QStringLiteral("1"));
-        store.WriteSetting(SettingKey::ShutDown, QStringLiteral("0"));
-        QVERIFY(QFile::exists(home.settingsFile(QStringLiteral("sleepy"))));
-        QCOMPARE(fileBytes(home.settingsFile(QStringLiteral("somnivo"))), before);
+        QCOMPARE(store.ReadSetting(SettingKey::SHour, QString()), u"-1"_s);
     }
 
     void aWriteThatCannotReachTheDiskSaysSo()
     {
-        TestHome home;
         // The configuration folder is a plain file, so nothing can be created below it.
-        QFile blocker(home.path() + QStringLiteral("/blocked"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
-        const SettingsStore store([] { return QStringLiteral("somnivo"); });
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Could not store")));
-        QVERIFY(!store.WriteSetting(SettingKey::Dimin, QStringLiteral("0")));
+        const QString blocker = home->path() + u"/blocked"_s;
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", blocker.toLocal8Bit());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Could not store"_s));
+        QVERIFY(!store.WriteSetting(SettingKey::Dimin, u"0"_s));
     }
 };
 

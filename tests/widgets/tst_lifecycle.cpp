@@ -1,60 +1,45 @@
 #include "support/MainWindowFixture.h"
 #include "support/WidgetTestMain.h"
-#include "windows/frmAbout.h"
 #include "windows/frmRunFile.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QPushButton>
-#include <QTimer>
 
 // The main window's life: the tray icon, minimising, restoring, closing, and the logon entry.
 class tst_Lifecycle : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> f;
+    std::optional<MainWindowFixture> f; // emplace ends the old home before the new one starts
 
     frmSomnivo& window() const { return *f->window; }
-    static QString programFolder()
-    {
-        return QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-    }
+    const QString tip = u"tip Somnivo - Auto Shutdown Timer"_s;
 
 private slots:
-    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void init() { f.emplace(); }
     void cleanup() { f.reset(); }
 
-    void theIconShowsFromStartUpWithItsTip()
+    void theIconShowsFromStartUpWithItsTipAndTheWebAddressOpensThePage()
     {
-        f->create();
+        f->create().showAfterLoad();
         QVERIFY(window().trayIcon().InTray());
-        QCOMPARE(f->tray.calls.mid(2),
-                 QStringList({QStringLiteral("show"),
-                              QStringLiteral("tip Somnivo - Auto Shutdown Timer")}));
+        QCOMPARE(f->tray.calls.mid(2), QStringList({u"show"_s, tip}));
         QVERIFY(!window().trayIcon().TrayIcon().isNull());
+        QTest::mouseClick(f->control("Label1"), Qt::LeftButton);
+        QCOMPARE(f->shell.openedUrls, QList<QUrl>{QUrl(u"https://example.org/"_s)});
     }
 
-    void minimisingGoesToTheTrayAndEitherButtonBringsItBack_data()
-    {
-        QTest::addColumn<int>("reason");
-        QTest::newRow("left click") << int(QSystemTrayIcon::Trigger);
-        QTest::newRow("right click") << int(QSystemTrayIcon::Context);
-    }
     void minimisingGoesToTheTrayAndEitherButtonBringsItBack()
     {
-        QFETCH(int, reason);
         f->create().showAfterLoad();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
-        window().showMinimized();
-        QTRY_VERIFY(!window().isVisible());
-
-        f->tray.click(QSystemTrayIcon::MiddleClick);
-        QVERIFY(!window().isVisible());
-        f->tray.click(QSystemTrayIcon::ActivationReason(reason));
-        QVERIFY(window().isVisible());
-        QVERIFY(!window().isMinimized());
+        for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context}) {
+            window().showMinimized();
+            QTRY_VERIFY(!window().isVisible());
+            f->tray.click(QSystemTrayIcon::MiddleClick);
+            QVERIFY(!window().isVisible());
+            f->tray.click(reason);
+            QVERIFY(window().isVisible() && !window().isMinimized());
+        }
     }
 
     void withoutANotificationAreaMinimisingStaysInTheTaskbar()
@@ -64,8 +49,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
         window().showMinimized();
         QTest::qWait(20);
-        QVERIFY(window().isVisible());
-        QVERIFY(window().isMinimized());
+        QVERIFY(window().isVisible() && window().isMinimized());
 
         // A notification area that turns up later gets the icon, and the window goes there.
         f->tray.available = true;
@@ -73,17 +57,13 @@ private slots:
         window().showNormal();
         window().showMinimized();
         QTRY_VERIFY(!window().isVisible());
-        QCOMPARE(
-            f->tray.calls,
-            QStringList({QStringLiteral("hide"),
-                         QStringLiteral("icon %1").arg(window().trayIcon().TrayIcon().cacheKey()),
-                         QStringLiteral("tip Somnivo - Auto Shutdown Timer"),
-                         QStringLiteral("show")}));
+        const qint64 icon = window().trayIcon().TrayIcon().cacheKey();
+        QCOMPARE(f->tray.calls, QStringList({u"hide"_s, u"icon %1"_s.arg(icon), tip, u"show"_s}));
     }
 
     void minimizeOnStartStartsInTheTrayOrTheTaskbar()
     {
-        f->store(SettingKey::MinOnStart, QStringLiteral("1"));
+        f->store(SettingKey::MinOnStart, u"1"_s);
         f->create().showAfterLoad();
         QVERIFY(!window().isVisible());
         f->tray.click(QSystemTrayIcon::Trigger);
@@ -91,10 +71,9 @@ private slots:
 
         MainWindowFixture noTray;
         noTray.tray.available = false;
-        noTray.store(SettingKey::MinOnStart, QStringLiteral("1"));
+        noTray.store(SettingKey::MinOnStart, u"1"_s);
         noTray.create().showAfterLoad();
-        QVERIFY(noTray.window->isVisible());
-        QVERIFY(noTray.window->windowState() & Qt::WindowMinimized);
+        QVERIFY(noTray.window->isVisible() && noTray.window->isMinimized());
     }
 
     void closingStoresThePositionAndRemovesTheIcon()
@@ -102,87 +81,63 @@ private slots:
         f->create().showAfterLoad();
         window().move(100, 200);
         QVERIFY(window().close());
-        QCOMPARE(f->stored(SettingKey::PosX), QStringLiteral("1500"));
-        QCOMPARE(f->stored(SettingKey::PosY), QStringLiteral("3000"));
+        QCOMPARE(f->stored({SettingKey::PosX, SettingKey::PosY}), u"1500 3000"_s);
         QVERIFY(!window().trayIcon().InTray());
-        QCOMPARE(f->tray.calls.last(), QStringLiteral("hide"));
-
+        QCOMPARE(f->tray.calls.last(), u"hide"_s);
         // Started again, it is where it was.
-        const QString x = f->stored(SettingKey::PosX);
-        const QString y = f->stored(SettingKey::PosY);
-        MainWindowFixture again;
-        again.store(SettingKey::PosX, x);
-        again.store(SettingKey::PosY, y);
-        QCOMPARE(again.create().pos(), QPoint(100, 200));
+        f->window.reset();
+        QCOMPARE(f->create().pos(), QPoint(100, 200));
     }
 
     void endingDuringStartUpKeepsTheStoredPosition()
     {
         f->mixer.opens = false; // start-up waits in its message
-        f->store(SettingKey::PosX, QStringLiteral("1500"));
+        f->store(SettingKey::PosX, u"1500"_s);
         QTimer::singleShot(0, [this] {
             QVERIFY(window().close());
             if (QWidget* message = QApplication::activeModalWidget())
                 message->close();
         });
         f->create().showAfterLoad();
-        QVERIFY(window().isClosed());
-        QVERIFY(!window().isVisible());
-        QCOMPARE(f->stored(SettingKey::PosX), QStringLiteral("1500"));
-        QCOMPARE(f->stored(SettingKey::PosY), QStringLiteral("<absent>"));
+        QVERIFY(window().isClosed() && !window().isVisible());
+        QCOMPARE(f->stored({SettingKey::PosX, SettingKey::PosY}), u"1500 <absent>"_s);
     }
 
-    void closingTheWindowClosesItsDialogsToo_data()
-    {
-        QTest::addColumn<bool>("about");
-        QTest::newRow("About") << true;
-        QTest::newRow("Run File") << false;
-    }
     void closingTheWindowClosesItsDialogsToo()
     {
-        QFETCH(bool, about);
-        f->create().showAfterLoad();
-        bool dialogWasOpen = false;
-        QTimer::singleShot(0, [&] {
-            dialogWasOpen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            window().close();
-        });
-        if (about) {
-            window().cmdAbout_Click();
-        } else {
-            frmRunFile dialog(f->settings, &window());
-            dialog.exec();
+        for (const bool about : {true, false}) {
+            init(); // a fresh window for each
+            f->create().showAfterLoad();
+            bool dialogWasOpen = false;
+            QTimer::singleShot(0, [&] {
+                dialogWasOpen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                window().close();
+            });
+            if (about)
+                window().cmdAbout_Click();
+            else
+                frmRunFile(f->settings, &window()).exec();
+            QVERIFY(dialogWasOpen && !QApplication::activeModalWidget() && !window().isVisible());
         }
-        QVERIFY(dialogWasOpen);
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!window().isVisible());
     }
 
     void theLogonEntryFollowsTheBox()
     {
+        using Entries = QList<QPair<QString, bool>>;
+        const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
         f->create();
         QVERIFY(f->autostart.entries.isEmpty()); // unchecked at start: nothing to write
         QTest::mouseClick(f->control("chkStartUp"), Qt::LeftButton);
         QTest::mouseClick(f->control("chkStartUp"), Qt::LeftButton);
-        QCOMPARE(f->autostart.entries,
-                 (QList<QPair<QString, bool>>{{programFolder(), true}, {programFolder(), false}}));
+        QCOMPARE(f->autostart.entries, Entries({{folder, true}, {folder, false}}));
 
         // Every start with the box checked writes it again; the grey state clears it.
-        MainWindowFixture checked;
-        checked.store(SettingKey::AutoStart, QStringLiteral("1"));
-        checked.create();
-        QCOMPARE(checked.autostart.entries, (QList<QPair<QString, bool>>{{programFolder(), true}}));
-        MainWindowFixture grey;
-        grey.store(SettingKey::AutoStart, QStringLiteral("2"));
-        grey.create();
-        QCOMPARE(grey.autostart.entries, (QList<QPair<QString, bool>>{{programFolder(), false}}));
-    }
-
-    void theWebAddressOpensTheMakersPage()
-    {
-        f->create().showAfterLoad();
-        QTest::mouseClick(f->control("Label1"), Qt::LeftButton);
-        QCOMPARE(f->shell.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+        for (const auto& [stored, enabled] : {std::pair("1", true), std::pair("2", false)}) {
+            MainWindowFixture again;
+            again.store(SettingKey::AutoStart, QString::fromLatin1(stored));
+            again.create();
+            QCOMPARE(again.autostart.entries, Entries({{folder, enabled}}));
+        }
     }
 };
 

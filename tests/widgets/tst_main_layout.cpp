@@ -1,16 +1,9 @@
 #include "forms/LineControl.h"
 #include "forms/ShapeControl.h"
-#include "support/LayoutChecks.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetTestMain.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTimer>
+#include <QTextStream>
 
 // The main window as the user first sees it, before start-up fills it in.
 class tst_MainLayout : public QObject
@@ -19,92 +12,73 @@ class tst_MainLayout : public QObject
 
     MainWindowFixture f;
 
+    // "name in container (x,y wxh) "caption" family points [bold] [cut off]", in pixels
+    // (twips / 15); "cut off" when the caption does not fit the room the control leaves for it.
+    static QString describe(const QWidget* w)
+    {
+        const QRect g = w->geometry();
+        QString text;
+        QTextStream(&text) << w->objectName() << " in " << w->parentWidget()->objectName() << " ("
+                           << g.x() << ',' << g.y() << ' ' << g.width() << 'x' << g.height()
+                           << ") \"" << LayoutChecks::captionOf(w) << "\" " << w->font().family()
+                           << ' ' << w->font().pointSizeF() << (w->font().bold() ? " bold" : "")
+                           << (LayoutChecks::captionFits(w) ? "" : " cut off");
+        return text;
+    }
+
 private slots:
     void initTestCase() { f.create(false); }
 
-    void everyControlIsWhereTheDesignPutsIt_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("geometry"); // pixels: twips / 15
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-
-        const QString sans = QStringLiteral("MS Sans Serif");
-        const QString verdana = QStringLiteral("Verdana");
-        const auto row = [](const char* name, const char* container, QRect geometry,
-                            const char* caption, const QString& family, double points = 8.25,
-                            bool bold = false) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
-                                << geometry << QString::fromUtf8(caption) << family << points
-                                << bold;
-        };
-        row("fraPlayer_0", "frmSomnivo", {3, -3, 293, 149}, "", sans);
-        row("Frame1", "fraPlayer_0", {6, 9, 281, 66}, "Time Schedule", sans);
-        row("txtShutDown", "Frame1", {45, 17, 37, 19}, "", verdana);
-        row("Label2", "Frame1", {86, 20, 107, 12}, "minutes from now on", sans);
-        row("Option1_0", "Frame1", {10, 21, 29, 13}, "In", sans);
-        row("Option1_1", "Frame1", {10, 44, 34, 13}, "At", sans);
-        row("cmbHour", "Frame1", {44, 40, 40, 21}, "", verdana);
-        row("Label3", "Frame1", {87, 42, 6, 18}, ":", sans, 9.75, true);
-        row("cmbMinute", "Frame1", {95, 40, 38, 21}, "", sans);
-        row("chkDaily", "Frame1", {142, 44, 59, 13}, "Daily", sans);
-        row("Frame3", "Frame1", {190, 8, 83, 51}, "Time is now", sans);
-        row("Frame5", "Frame3", {7, 11, 69, 35}, "", sans);
-        row("Label4", "Frame5", {12, 14, 49, 17}, "03:03", QStringLiteral("Courier"), 9.75, true);
-        row("Frame4", "fraPlayer_0", {6, 76, 281, 36}, "Action", sans);
-        row("Option2_0", "Frame4", {8, 15, 55, 15}, "LogOff", sans);
-        row("Option2_2", "Frame4", {66, 15, 59, 15}, "ReBoot", sans);
-        row("Option2_1", "Frame4", {129, 15, 72, 15}, "ShutDown", sans);
-        row("Option2_3", "Frame4", {206, 15, 65, 15}, "Run File", sans);
-        row("chkStartUp", "fraPlayer_0", {15, 114, 147, 17}, "Load At System Start", verdana);
-        row("ChkMinOnStart", "fraPlayer_0", {15, 128, 150, 17}, "Minimize On Start", verdana);
-        row("chkDimin", "fraPlayer_0", {173, 116, 97, 14}, "Diminuendo", verdana);
-        row("chkBlackScreen", "fraPlayer_0", {173, 130, 105, 15}, "BlackScreen", verdana);
-        row("Frame2", "frmSomnivo", {300, -3, 33, 191}, "Vol", sans);
-        row("Volume", "Frame2", {11, 16, 11, 169}, "", sans);
-        row("Shape1", "frmSomnivo", {3, 149, 292, 13}, "", sans);
-        row("cmdRestz", "frmSomnivo", {3, 166, 99, 24}, "Sleep Now!", verdana, 9.75);
-        row("Label1", "frmSomnivo", {119, 169, 65, 14}, "example.org", sans);
-        row("cmdAbout", "frmSomnivo", {194, 166, 102, 24}, "About", verdana, 9.75);
-    }
     void everyControlIsWhereTheDesignPutsIt()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, container);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, caption);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-
-        const QWidget* widget = f.control(name.toLatin1().constData());
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(LayoutChecks::captionOf(widget), caption);
-        QCOMPARE(widget->font().family(), family);
-        QCOMPARE(widget->font().pointSizeF(), points);
-        QCOMPARE(widget->font().bold(), bold);
-
-        QVERIFY2(LayoutChecks::captionFits(widget), "the caption is cut off");
+        for (const QString& expected :
+             {u"fraPlayer_0 in frmSomnivo (3,-3 293x149) \"\" MS Sans Serif 8.25"_s,
+              u"Frame1 in fraPlayer_0 (6,9 281x66) \"Time Schedule\" MS Sans Serif 8.25"_s,
+              u"txtShutDown in Frame1 (45,17 37x19) \"\" Verdana 8.25"_s,
+              u"Label2 in Frame1 (86,20 107x12) \"minutes from now on\" MS Sans Serif 8.25"_s,
+              u"Option1_0 in Frame1 (10,21 29x13) \"In\" MS Sans Serif 8.25"_s,
+              u"Option1_1 in Frame1 (10,44 34x13) \"At\" MS Sans Serif 8.25"_s,
+              u"cmbHour in Frame1 (44,40 40x21) \"\" Verdana 8.25"_s,
+              u"Label3 in Frame1 (87,42 6x18) \":\" MS Sans Serif 9.75 bold"_s,
+              u"cmbMinute in Frame1 (95,40 38x21) \"\" MS Sans Serif 8.25"_s,
+              u"chkDaily in Frame1 (142,44 59x13) \"Daily\" MS Sans Serif 8.25"_s,
+              u"Frame3 in Frame1 (190,8 83x51) \"Time is now\" MS Sans Serif 8.25"_s,
+              u"Frame5 in Frame3 (7,11 69x35) \"\" MS Sans Serif 8.25"_s,
+              u"Label4 in Frame5 (12,14 49x17) \"03:03\" Courier 9.75 bold"_s,
+              u"Frame4 in fraPlayer_0 (6,76 281x36) \"Action\" MS Sans Serif 8.25"_s,
+              u"Option2_0 in Frame4 (8,15 55x15) \"LogOff\" MS Sans Serif 8.25"_s,
+              u"Option2_2 in Frame4 (66,15 59x15) \"ReBoot\" MS Sans Serif 8.25"_s,
+              u"Option2_1 in Frame4 (129,15 72x15) \"ShutDown\" MS Sans Serif 8.25"_s,
+              u"Option2_3 in Frame4 (206,15 65x15) \"Run File\" MS Sans Serif 8.25"_s,
+              u"chkStartUp in fraPlayer_0 (15,114 147x17) \"Load At System Start\" Verdana 8.25"_s,
+              u"ChkMinOnStart in fraPlayer_0 (15,128 150x17) \"Minimize On Start\" Verdana 8.25"_s,
+              u"chkDimin in fraPlayer_0 (173,116 97x14) \"Diminuendo\" Verdana 8.25"_s,
+              u"chkBlackScreen in fraPlayer_0 (173,130 105x15) \"BlackScreen\" Verdana 8.25"_s,
+              u"Frame2 in frmSomnivo (300,-3 33x191) \"Vol\" MS Sans Serif 8.25"_s,
+              u"Volume in Frame2 (11,16 11x169) \"\" MS Sans Serif 8.25"_s,
+              u"Shape1 in frmSomnivo (3,149 292x13) \"\" MS Sans Serif 8.25"_s,
+              u"cmdRestz in frmSomnivo (3,166 99x24) \"Sleep Now!\" Verdana 9.75"_s,
+              u"Label1 in frmSomnivo (119,169 65x14) \"example.org\" MS Sans Serif 8.25"_s,
+              u"cmdAbout in frmSomnivo (194,166 102x24) \"About\" Verdana 9.75"_s}) {
+            const QByteArray name = expected.section(u' ', 0, 0).toLatin1();
+            QCOMPARE(describe(f.control(name.constData())), expected);
+        }
     }
 
     void theWindowAndItsDrawingsLookAsDesigned()
     {
         const frmSomnivo& window = *f.window;
         QCOMPARE(window.size(), QSize(336, 191));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Somnivo - Auto Shutdown Timer "));
+        QCOMPARE(window.windowTitle(), u"Somnivo - Auto Shutdown Timer "_s);
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());
 
         const auto* line = f.control<LineControl>("Line1");
-        QCOMPARE(QPointF(line->x1(), line->y1()), QPointF(165, 2325));
-        QCOMPARE(QPointF(line->x2(), line->y2()), QPointF(4290, 2325));
-        QCOMPARE(line->lineColor(), QColor(128, 128, 255));
-        QCOMPARE(line->borderWidth(), 7);
+        QCOMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()),
+                 QLineF(165, 2325, 4290, 2325));
+        QCOMPARE(std::pair(line->lineColor(), line->borderWidth()),
+                 std::pair(QColor(128, 128, 255), 7));
         QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
         // Drawn over the white track and beneath every control.
         const auto* track = f.control<ShapeControl>("Shape1");
@@ -116,54 +90,32 @@ private slots:
         QVERIFY(f.control("Label1")->font().underline());
         QVERIFY(!f.control<QPushButton>("cmdRestz")->autoDefault());
         QVERIFY(!f.control<QPushButton>("cmdAbout")->autoDefault());
-    }
-
-    void controlsStartEmptyAndUnchecked()
-    {
-        for (const auto* box : f.window->findChildren<QCheckBox*>())
-            QCOMPARE(box->checkState(), Qt::Unchecked);
-        QVERIFY(f.control<QRadioButton>("Option1_0")->isChecked());
-        for (const char* name : {"Option1_1", "Option2_0", "Option2_1", "Option2_2", "Option2_3"})
-            QVERIFY(!f.control<QRadioButton>(name)->isChecked());
-        QCOMPARE(f.control<QComboBox>("cmbHour")->count(), 0);
-        QCOMPARE(f.control<QComboBox>("cmbMinute")->count(), 0);
+        // Empty and unchecked until start-up fills the controls in.
+        QCOMPARE(f.options(), u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 "
+                              u"chkDimin=0 chkStartUp=0 ChkMinOnStart=0 chkDaily=0"_s);
         QVERIFY(f.control<QComboBox>("cmbHour")->isEditable());
-        QCOMPARE(f.control<QLineEdit>("txtShutDown")->maxLength(), 4);
+        QVERIFY(f.control<QComboBox>("cmbMinute")->isEditable());
     }
 
-    void timersHaveTheirIntervals_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<bool>("running");
-        QTest::newRow("Timer3") << QStringLiteral("Timer3") << 65530 << false;
-        QTest::newRow("Timer2") << QStringLiteral("Timer2") << 5000 << true;
-        QTest::newRow("timGetVolume") << QStringLiteral("timGetVolume") << 1000 << true;
-        QTest::newRow("timCheckEnd") << QStringLiteral("timCheckEnd") << 2000 << false;
-        QTest::newRow("Timer1") << QStringLiteral("Timer1") << 5000 << false;
-    }
     void timersHaveTheirIntervals()
     {
-        QFETCH(QString, name);
-        QFETCH(int, interval);
-        QFETCH(bool, running);
-        const auto* timer = f.control<QTimer>(name.toLatin1().constData());
-        QCOMPARE(timer->interval(), interval);
-        QCOMPARE(timer->isActive(), running);
+        QStringList timers;
+        for (const char* name : {"Timer3", "Timer2", "timGetVolume", "timCheckEnd", "Timer1"}) {
+            const auto* timer = f.control<QTimer>(name);
+            timers << u"%1 %2%3"_s.arg(QLatin1StringView(name))
+                          .arg(timer->interval())
+                          .arg(timer->isActive() ? u" running"_s : QString());
+        }
+        QCOMPARE(timers.join(u", "), u"Timer3 65530, Timer2 5000 running, "
+                                     u"timGetVolume 1000 running, timCheckEnd 2000, Timer1 5000"_s);
     }
 
     void tabVisitsTheControlsInTheDesignedOrder()
     {
-        const QStringList expected{QStringLiteral("cmdRestz"),     QStringLiteral("cmdAbout"),
-                                   QStringLiteral("Volume"),       QStringLiteral("chkBlackScreen"),
-                                   QStringLiteral("chkDimin"),     QStringLiteral("Option2_0"),
-                                   QStringLiteral("Option2_1"),    QStringLiteral("Option2_2"),
-                                   QStringLiteral("Option2_3"),    QStringLiteral("txtShutDown"),
-                                   QStringLiteral("Option1_0"),    QStringLiteral("Option1_1"),
-                                   QStringLiteral("chkDaily"),     QStringLiteral("cmbHour"),
-                                   QStringLiteral("cmbMinute"),    QStringLiteral("chkStartUp"),
-                                   QStringLiteral("ChkMinOnStart")};
-        QCOMPARE(LayoutChecks::tabOrder(f.control("cmdRestz")), expected);
+        QCOMPARE(LayoutChecks::tabOrder(f.control("cmdRestz")),
+                 u"cmdRestz cmdAbout Volume chkBlackScreen chkDimin Option2_0 Option2_1 Option2_2 "
+                 u"Option2_3 txtShutDown Option1_0 Option1_1 chkDaily cmbHour cmbMinute "
+                 u"chkStartUp ChkMinOnStart"_s);
         QCOMPARE(f.window->focusWidget(), f.control("cmdRestz"));
     }
 };

@@ -3,293 +3,200 @@
 #include "support/MainWindowFixture.h"
 #include "support/WidgetTestMain.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTimer>
-
 // The sleep run in the real window, with time moved by hand and the session and shell faked.
 class tst_SleepRun : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> f;
+    std::optional<MainWindowFixture> f; // emplace ends the old home before the new one starts
+    const QString idle = u"Sleep Now!: timGetVolume"_s;
+    const QString armed = u"Stop: timCheckEnd Timer1"_s;
 
-    frmSomnivo& window() const { return *f->window; }
-    QPushButton* button() const { return f->control<QPushButton>("cmdRestz"); }
-    QTimer* timer(const char* name) const { return f->control<QTimer>(name); }
-    double lineEnd() const { return f->control<LineControl>("Line1")->x2(); }
+    RunState& run() const { return f->window->run(); }
     VolumeSlider& volume() const { return f->window->volumeSlider(); }
+    double lineEnd() const { return f->control<LineControl>("Line1")->x2(); }
+    QPushButton* button() const { return f->control<QPushButton>("cmdRestz"); }
+    // The button's caption and the timers that run, as "Stop: timCheckEnd Timer1".
+    QString status() const
+    {
+        QString shown = button()->text() + u':';
+        for (const char* name : {"timCheckEnd", "Timer1", "timGetVolume", "Timer3"}) {
+            if (f->control<QTimer>(name)->isActive())
+                shown += u' ' + QLatin1StringView(name);
+        }
+        return shown;
+    }
+    // The message the run left up, as "text / details".
+    QString message() const
+    {
+        const auto* box = f->window->findChild<QMessageBox*>();
+        return box ? box->text() + u" / "_s + box->informativeText() : QString();
+    }
 
-    void setCountdown(const QString& minutes) const
+    // Arms a countdown of these minutes, or a run until a clock time.
+    void arm(const QString& minutes) const
     {
         f->control<QLineEdit>("txtShutDown")->setText(minutes);
+        button()->click();
     }
-    void setClockTime(int hour, int minute) const
+    void arm(int hour, int minute) const
     {
-        f->store(SettingKey::Schedule, QStringLiteral("1"));
+        f->store(SettingKey::Schedule, u"1"_s);
         f->control<QRadioButton>("Option1_1")->setChecked(true);
         f->control<QComboBox>("cmbHour")->setCurrentIndex(hour);
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(minute);
+        button()->click();
     }
     void chooseAction(int index) const
     {
         const char* names[] = {"Option2_0", "Option2_1", "Option2_2", "Option2_3"};
         f->control<QRadioButton>(names[index])->setChecked(true);
     }
-    // Lets time pass tick by tick, as timCheckEnd would, until the run is over or the time is up.
+    void tick()
+    {
+        f->clock.advance(2000);
+        f->window->sleepRun().timCheckEnd_Timer();
+    }
+    // Lets time pass tick by tick, as timCheckEnd would: the tick that ended the run, or -1.
     int tickUntilIdle(int maxTicks)
     {
-        for (int tick = 1; tick <= maxTicks; ++tick) {
-            f->clock.advance(2000);
-            window().sleepRun().timCheckEnd_Timer();
+        for (int ticks = 1; ticks <= maxTicks; ++ticks) {
+            tick();
             if (button()->text() == SleepRun::SleepNowCaption)
-                return tick;
+                return ticks;
         }
         return -1;
     }
-    QMessageBox* shownMessage() const { return window().findChild<QMessageBox*>(); }
 
 private slots:
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        f->create();
-    }
+    void init() { f.emplace().create(); }
     void cleanup() { f.reset(); }
 
     void armingAndStopping()
     {
-        setCountdown(QStringLiteral("90"));
+        for (const QString& noTime : {QString(), u"abc"_s, u"00"_s, u"-0"_s}) {
+            arm(noTime);
+            QCOMPARE(status(), idle);
+        }
         volume().setValue(20000);
+        arm(u"90"_s);
+        QCOMPARE(status(), armed);
+        // Half way through 90 minutes, the line is half as long and the volume has faded.
+        f->clock.advance(2'698'000);
+        tick();
+        QCOMPARE(std::pair(lineEnd(), volume().value()), std::pair(2227.5, 19996));
         button()->click();
-        QCOMPARE(button()->text(), QStringLiteral("Stop"));
-        QVERIFY(timer("timCheckEnd")->isActive());
-        QVERIFY(timer("Timer1")->isActive());
-        QVERIFY(!timer("timGetVolume")->isActive());
-        const RunState& run = window().run();
-        QCOMPARE(run.SleepSpanMs, 5'400'000.0);
-        QCOMPARE(run.StartTick, double(f->clock.milliseconds()));
-        QCOMPARE(run.DiminStep, 4);
-
-        // Half way through, the line is half as long and the volume has faded.
-        f->clock.advance(2'700'000);
-        window().sleepRun().timCheckEnd_Timer();
-        QCOMPARE(lineEnd(), 2227.5);
-        QCOMPARE(volume().value(), 19996);
-
-        button()->click();
-        QCOMPARE(button()->text(), QStringLiteral("Sleep Now!"));
-        QVERIFY(!timer("timCheckEnd")->isActive());
-        QVERIFY(!timer("Timer1")->isActive());
-        QVERIFY(timer("timGetVolume")->isActive());
-        QCOMPARE(lineEnd(), 4290.0);
-        QCOMPARE(volume().value(), 19996); // stopping does not undo the fade
+        QCOMPARE(status(), idle);
+        // The line is back at full length; stopping does not undo the fade.
+        QCOMPARE(std::pair(lineEnd(), volume().value()), std::pair(4290.0, 19996));
         QVERIFY(f->session.requests.isEmpty());
     }
 
-    void aCountdownThatReadsAsNoTimeIsNotArmed_data()
+    // The action stored when the run ends is the one carried out; a refused request leaves the
+    // program idle with a message that says why, and the next run tries again.
+    void theStoredActionIsCarriedOutOrARefusalTold()
     {
-        QTest::addColumn<QString>("text");
-        for (const char* text : {"", "abc", "00", "-0"})
-            QTest::newRow(text) << QString::fromLatin1(text);
-    }
-    void aCountdownThatReadsAsNoTimeIsNotArmed()
-    {
-        QFETCH(QString, text);
-        setCountdown(text);
-        button()->click();
-        QCOMPARE(button()->text(), QStringLiteral("Sleep Now!"));
-        QVERIFY(!timer("timCheckEnd")->isActive());
-        QVERIFY(timer("timGetVolume")->isActive());
-    }
-
-    void aCountdownEndsAtTheFirstTickAfterItsEnd()
-    {
-        setCountdown(QStringLiteral("1"));
-        button()->click();
-        // 60 s: the 30th tick finds the end exactly, not past it; the 31st ends the run.
-        QCOMPARE(tickUntilIdle(100), 31);
-        QCOMPARE(f->session.requests, QList<quint32>{13});
-        QCOMPARE(f->session.privilegeCalls, 1);
-        QVERIFY(!window().isVisible());
+        for (const auto& [action, flags, refused] :
+             {std::tuple(1, 13u, u"The computer could not be shut down."_s),
+              std::tuple(2, 6u, u"The computer could not be restarted."_s),
+              std::tuple(0, 4u, u"The session could not be ended."_s)}) {
+            init(); // a fresh window for each
+            f->session.refusal = u"Access denied"_s;
+            arm(u"0.05"_s);
+            chooseAction(action);
+            QVERIFY(tickUntilIdle(5) > 0);
+            QCOMPARE(message(), refused + u" / Access denied"_s);
+            const auto* box = f->window->findChild<QMessageBox*>();
+            QVERIFY(box->isVisible() && !box->isModal() && !f->window->isClosed());
+            f->session.refusal.clear();
+            arm(u"1"_s);
+            // 60 s: the 30th tick finds the end exactly, not past it; the 31st ends the run.
+            QCOMPARE(tickUntilIdle(100), 31);
+            QCOMPARE(f->session.requests, QList<quint32>({flags, flags}));
+            QCOMPARE(f->session.privilegeCalls, 2);
+            QVERIFY(f->window->isClosed());
+        }
     }
 
     void theFadeStopsAtTheBottomAndTheVolumeComesBack()
     {
-        window().mixerVolume().CurrentVolume = 40001;
+        f->window->mixerVolume().CurrentVolume = 40001;
         volume().setValue(20000);
-        setCountdown(QStringLiteral("0.1")); // 6 s: a step of 3333 every 2 s
-        button()->click();
-        f->clock.advance(2000);
-        window().sleepRun().timCheckEnd_Timer();
+        arm(u"0.1"_s); // 6 s: a step of 3333 every 2 s
+        tick();
         QCOMPARE(volume().value(), 16667);
-        window().run().DiminStep = 30000; // as if the user had turned it down meanwhile
-        f->clock.advance(2000);
-        window().sleepRun().timCheckEnd_Timer();
+        run().DiminStep = 30000; // as if the user had turned it down meanwhile
+        tick();
         QCOMPARE(volume().value(), volume().bottom());
         QCOMPARE(tickUntilIdle(5), 2);
         QCOMPARE(volume().value(), 20000);
     }
 
-    void theActionStoredAtTheEndIsTheOneCarriedOut()
+    void aClockTimeRunEndsInsideTheMinuteItReadsAtEveryTick()
     {
-        setCountdown(QStringLiteral("0.05"));
-        button()->click();
-        chooseAction(2);
-        QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(f->session.requests, QList<quint32>{6});
-
-        f->session.requests.clear();
-        chooseAction(0);
-        button()->click();
-        QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(f->session.requests, QList<quint32>{4});
-    }
-
-    void aClockTimeRunEndsInsideItsMinute()
-    {
-        // Armed at 07:29:50 for 07:30: the end comes with the first tick at 07:30.
-        setClockTime(7, 30);
-        button()->click();
-        QCOMPARE(window().run().SleepMinutes, 1.0);
+        // Armed at 07:29:50 for 07:45, then changed to 07:30: the end comes with the first
+        // tick at 07:30.
+        arm(7, 45);
+        f->control<QComboBox>("cmbMinute")->setCurrentIndex(30);
         QCOMPARE(tickUntilIdle(100), 5);
         QCOMPARE(f->clock.localNow().time(), QTime(7, 30, 0));
         QCOMPARE(f->session.requests, QList<quint32>{13});
-    }
-
-    void aClockTimeRunOfTheCurrentMinuteEndsAtTheFirstTick()
-    {
+        // Armed within the minute it ends in: no time to wait, the first tick ends it.
+        init();
         f->clock.setLocalNow(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 45)));
-        setClockTime(10, 0);
-        button()->click();
-        QCOMPARE(window().run().SleepMinutes, 0.0);
+        arm(10, 0);
+        QCOMPARE(run().SleepMinutes, 0.0);
         QCOMPARE(tickUntilIdle(1), 1);
-        QCOMPARE(lineEnd(), 4290.0);
-    }
-
-    void aChangedTargetMovesTheEnd()
-    {
-        setClockTime(7, 30);
-        button()->click();
-        f->control<QComboBox>("cmbMinute")->setCurrentIndex(45);
-        QCOMPARE(tickUntilIdle(100), -1);
-        QCOMPARE(tickUntilIdle(400), 355); // from 07:33:10 to 07:45:00
-        QCOMPARE(f->clock.localNow().time().minute(), 45);
-    }
-
-    void aRefusedExitLeavesTheProgramIdleAndSaysWhy_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("shut down") << 1 << QStringLiteral("The computer could not be shut down.");
-        QTest::newRow("restart") << 2 << QStringLiteral("The computer could not be restarted.");
-        QTest::newRow("log off") << 0 << QStringLiteral("The session could not be ended.");
-    }
-    void aRefusedExitLeavesTheProgramIdleAndSaysWhy()
-    {
-        QFETCH(int, action);
-        QFETCH(QString, text);
-        window().show();
-        chooseAction(action);
-        f->session.refusal = QStringLiteral("Access denied");
-        setCountdown(QStringLiteral("0.05"));
-        button()->click();
-        QVERIFY(tickUntilIdle(5) > 0);
-        QVERIFY(window().isVisible());
-        QCOMPARE(button()->text(), QStringLiteral("Sleep Now!"));
-        QMessageBox* message = shownMessage();
-        QVERIFY(message);
-        QVERIFY(message->isVisible());
-        QVERIFY(!message->isModal());
-        QCOMPARE(message->text(), text);
-        QCOMPARE(message->informativeText(), QStringLiteral("Access denied"));
     }
 
     void runFileOpensTheStoredFileAndStays()
     {
-        window().show();
         chooseAction(3);
-        f->store(SettingKey::RunFile, QStringLiteral("/home/me/wake up.sh"));
-        setCountdown(QStringLiteral("0.05"));
-        button()->click();
+        f->store(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
+        arm(u"0.05"_s);
         QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(f->shell.openedPaths, QStringList{QStringLiteral("/home/me/wake up.sh")});
-        QVERIFY(f->session.requests.isEmpty());
-        QCOMPARE(f->session.privilegeCalls, 0);
-        QVERIFY(window().isVisible());
-        QVERIFY(!shownMessage());
-        QVERIFY(!timer("Timer3")->isActive()); // a countdown is never re-armed
-    }
+        QCOMPARE(f->shell.openedPaths, QStringList{u"/home/me/wake up.sh"_s});
+        QVERIFY(f->session.requests.isEmpty() && f->session.privilegeCalls == 0);
+        QVERIFY(!f->window->isClosed());
+        QCOMPARE(message(), QString());
+        QCOMPARE(status(), idle); // a countdown is never re-armed
 
-    void aRunFileThatCannotBeOpenedIsReported()
-    {
-        window().show();
-        chooseAction(3);
-        f->store(SettingKey::RunFile, QStringLiteral("/gone.txt"));
-        f->shell.outcome = {false, QStringLiteral("The file does not exist.")};
-        setCountdown(QStringLiteral("0.05"));
-        button()->click();
+        // A file the shell cannot open is reported.
+        f->store(SettingKey::RunFile, u"/gone.txt"_s);
+        f->shell.outcome = {false, u"The file does not exist."_s};
+        arm(u"0.05"_s);
         QVERIFY(tickUntilIdle(5) > 0);
-        QMessageBox* message = shownMessage();
-        QVERIFY(message);
-        QVERIFY(message->text().contains(QStringLiteral("/gone.txt")));
-        QCOMPARE(message->informativeText(), QStringLiteral("The file does not exist."));
-        QCOMPARE(button()->text(), QStringLiteral("Sleep Now!"));
+        QCOMPARE(message(), u"Run File could not open \"/gone.txt\". / The file does not exist."_s);
     }
 
-    void aDailyRunFileIsArmedAgainForTheNextDay()
+    void aDailyRunFileIsArmedAgainForTheNextDayUnlessArmedByHand()
     {
-        chooseAction(3);
-        f->store(SettingKey::RunDaily, QStringLiteral("1"));
-        setClockTime(7, 30);
-        button()->click();
-        QVERIFY(tickUntilIdle(100) > 0);
-        QVERIFY(timer("Timer3")->isActive());
-        QCOMPARE(timer("Timer3")->interval(), 65530);
-
-        f->clock.advance(65530);
-        window().sleepRun().Timer3_Timer();
-        QVERIFY(!timer("Timer3")->isActive());
-        QCOMPARE(button()->text(), QStringLiteral("Stop"));
-        QCOMPARE(window().run().SleepMinutes, 1439.0);
-    }
-
-    void theDailyReArmLeavesARunArmedByHandAlone()
-    {
-        chooseAction(3);
-        f->store(SettingKey::RunDaily, QStringLiteral("1"));
-        setClockTime(7, 30);
-        button()->click();
-        QVERIFY(tickUntilIdle(100) > 0);
-
-        f->clock.advance(10000);
-        f->control<QComboBox>("cmbHour")->setCurrentIndex(9);
-        button()->click(); // the user arms 09:30 by hand
-        f->clock.advance(55530);
-        window().sleepRun().Timer3_Timer();
-        QVERIFY(!timer("Timer3")->isActive());
-        QCOMPARE(button()->text(), QStringLiteral("Stop"));
-        QCOMPARE(window().run().SleepMinutes, 120.0);
+        for (const bool armedByHand : {false, true}) {
+            init();
+            chooseAction(3);
+            f->store(SettingKey::RunDaily, u"1"_s);
+            arm(7, 30);
+            QVERIFY(tickUntilIdle(100) > 0);
+            QCOMPARE(status(), idle + u" Timer3"_s);
+            if (armedByHand)
+                arm(9, 30);
+            f->clock.advance(65530);
+            f->window->sleepRun().Timer3_Timer();
+            QCOMPARE(status(), armed);
+            QCOMPARE(run().SleepMinutes, armedByHand ? 120.0 : 1439.0);
+        }
     }
 
     void startUpArmsADailyClockTime()
     {
-        MainWindowFixture other;
-        other.store(SettingKey::Schedule, QStringLiteral("1"));
-        other.store(SettingKey::RunDaily, QStringLiteral("1"));
-        other.store(SettingKey::SHour, QStringLiteral("8"));
-        frmSomnivo& started = other.create();
-        QCOMPARE(other.control<QPushButton>("cmdRestz")->text(), QStringLiteral("Stop"));
-        QCOMPARE(started.run().SleepMinutes, 31.0);
-
+        MainWindowFixture daily;
+        daily.storeAll(u"Schedule=1 RunDaily=1 SHour=8"_s);
+        QCOMPARE(daily.create().run().SleepMinutes, 31.0);
+        QCOMPARE(daily.control<QPushButton>("cmdRestz")->text(), u"Stop"_s);
         MainWindowFixture notDaily;
-        notDaily.store(SettingKey::Schedule, QStringLiteral("1"));
+        notDaily.storeAll(u"Schedule=1"_s);
         notDaily.create();
-        QCOMPARE(notDaily.control<QPushButton>("cmdRestz")->text(), QStringLiteral("Sleep Now!"));
+        QCOMPARE(notDaily.control<QPushButton>("cmdRestz")->text(), u"Sleep Now!"_s);
     }
 };
 
