@@ -24,75 +24,89 @@ void stop(std::unique_ptr<QProcess>& process)
 } // namespace
 
 VirtualDisplay::VirtualDisplay(WindowManager manager, Root root)
-    : m_server(std::make_unique<QProcess>())
+{
+    // A busy machine now and then loses a server or a window manager at start: one more try.
+    for (int attempt = 0; attempt < 2 && m_name.isEmpty(); ++attempt) {
+        if (start(manager, root))
+            break;
+        qWarning("Virtual display did not come up: %s", qPrintable(m_failure));
+        stop(m_windowManager);
+        stop(m_server);
+        m_name.clear();
+    }
+}
+
+bool VirtualDisplay::start(WindowManager manager, Root root)
 {
     // Xvfb picks a free display itself and writes its number to the descriptor given.
-    m_server->setProgram(QStringLiteral("Xvfb"));
-    m_server->setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
-                            QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
+    m_server = std::make_unique<QProcess>();
+    QStringList arguments{QStringLiteral("-displayfd"),  QStringLiteral("1"),
+                          QStringLiteral("-screen"),     QStringLiteral("0"),
+                          QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                          QStringLiteral("tcp")};
     if (root == Root::Patterned)
-        m_server->setArguments(m_server->arguments() << QStringLiteral("-retro"));
-    m_server->setStandardErrorFile(QProcess::nullDevice());
-    m_server->start();
-    if (!m_server->waitForStarted(5000))
-        return;
+        arguments << QStringLiteral("-retro");
+    m_server->start(QStringLiteral("Xvfb"), arguments);
     QElapsedTimer timer;
     timer.start();
     QByteArray number;
-    while (!number.contains('\n') && timer.elapsed() < 10000 &&
-           m_server->state() == QProcess::Running) {
-        m_server->waitForReadyRead(200);
+    while (!number.contains('\n') && timer.elapsed() < 10000) {
+        if (!m_server->waitForReadyRead(200) && m_server->state() != QProcess::Running)
+            break;
         number += m_server->readAllStandardOutput();
     }
     if (!number.contains('\n'))
-        return;
+        return fail(QStringLiteral("Xvfb named no display: ") +
+                    QString::fromLocal8Bit(m_server->readAllStandardError()));
     m_name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
-    // Only a server that answers, and is still ours, is of any use.
-    QElapsedTimer answering;
-    answering.start();
     // Asked for one property, xprop always prints something, if only "not found", once the
     // server answers.
-    while (run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("WM_NAME")})
-               .isEmpty()) {
-        if (answering.elapsed() > 5000 || m_server->state() != QProcess::Running) {
-            m_name.clear();
-            return;
-        }
+    if (!waitFor([this] {
+            return !run(QStringLiteral("xprop"),
+                        {QStringLiteral("-root"), QStringLiteral("WM_NAME")})
+                        .isEmpty();
+        }))
+        return fail(QStringLiteral("Xvfb on %1 does not answer").arg(m_name));
+    if (manager == WindowManager::None)
+        return true;
+
+    m_windowManager = std::make_unique<QProcess>();
+    m_windowManager->setProcessEnvironment(toolEnvironment());
+    m_windowManager->setProcessChannelMode(QProcess::MergedChannels);
+    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    // The manager is up once it has announced itself on the root window.
+    if (!waitFor([this] {
+            return run(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QStringLiteral("window id"));
+        }))
+        return fail(QStringLiteral("openbox did not take over %1: ").arg(m_name) +
+                    QString::fromLocal8Bit(m_windowManager->readAll()));
+    return true;
+}
+
+bool VirtualDisplay::waitFor(const std::function<bool()>& ready) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!ready()) {
+        if (timer.elapsed() > 10000)
+            return false;
         QThread::msleep(20);
     }
-    if (manager == WindowManager::Openbox && !startOpenbox())
-        m_name.clear();
+    return true;
+}
+
+bool VirtualDisplay::fail(const QString& failure)
+{
+    m_failure = failure;
+    return false;
 }
 
 VirtualDisplay::~VirtualDisplay()
 {
     stop(m_windowManager);
     stop(m_server);
-}
-
-bool VirtualDisplay::startOpenbox()
-{
-    m_windowManager = std::make_unique<QProcess>();
-    m_windowManager->setProcessEnvironment(toolEnvironment());
-    m_windowManager->setStandardOutputFile(QProcess::nullDevice());
-    m_windowManager->setStandardErrorFile(QProcess::nullDevice());
-    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!m_windowManager->waitForStarted(5000))
-        return false;
-    // The manager is up once it has announced itself on the root window.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        const QString check =
-            run(QStringLiteral("xprop"),
-                {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (check.contains(QStringLiteral("window id")))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
 }
 
 QProcessEnvironment VirtualDisplay::toolEnvironment() const

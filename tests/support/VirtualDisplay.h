@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // A private X server (Xvfb) for one test, optionally with a window manager, and the X tools the
@@ -54,10 +55,13 @@ public:
     QRect geometry(quint64 window) const;
 
 private:
+    bool start(WindowManager manager, Root root);
+    bool waitFor(const std::function<bool()>& ready) const;
+    bool fail(const QString& failure);
     QProcessEnvironment toolEnvironment() const;
-    bool startOpenbox();
 
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_windowManager;
     QString m_name;
+    QString m_failure;
 };

@@ -1,8 +1,4 @@
-#include "app/SettingsStore.h"
-#include "support/PrivatePulseAudio.h"
-#include "support/ProgramUnderTest.h"
-#include "support/TestHome.h"
-#include "support/VirtualDisplay.h"
+#include "support/ProgramSession.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -13,7 +9,6 @@ class tst_BlackScreen : public QObject
 {
     Q_OBJECT
 
-    const QString title = QStringLiteral("Somnivo - Auto Shutdown Timer ");
     const QRect screen{0, 0, 1280, 800};
 
     // The program's window that covers the whole screen, if one is up.
@@ -34,21 +29,14 @@ class tst_BlackScreen : public QObject
 private slots:
     void theScreenGoesBlackAndComesBackUntilStopped()
     {
-        TestHome home;
-        PrivatePulseAudio sound;
-        QVERIFY2(sound.start(), qPrintable(sound.errorString()));
-        VirtualDisplay display(VirtualDisplay::WindowManager::Openbox,
+        ProgramSession session(VirtualDisplay::WindowManager::Openbox,
                                VirtualDisplay::Root::Patterned);
-        QVERIFY(display.isRunning());
-        SettingsStore settings([] { return QStringLiteral("somnivo"); });
-        settings.WriteSetting(SettingKey::SetTime, QStringLiteral("5"));
-        settings.WriteSetting(SettingKey::ShutDown, QStringLiteral("3"));
-        ProgramUnderTest program(display);
-        program.useSoundServer(sound);
-        QVERIFY(program.start());
-        const quint64 window = display.waitForWindow(title);
-        QVERIFY(window);
-        const QPoint sleepNow = display.windowPosition(window) + QPoint(50, 178);
+        session.store({{SettingKey::SetTime, QStringLiteral("5")},
+                       {SettingKey::ShutDown, QStringLiteral("3")}});
+        QVERIFY(session.startSound() && session.launch());
+        const VirtualDisplay& display = session.display;
+        ProgramUnderTest& program = *session.program;
+        const QPoint sleepNow = display.windowPosition(session.window) + ProgramSession::SleepNow;
 
         display.click(sleepNow);
         QElapsedTimer sinceArming;
