@@ -39,3 +39,20 @@ somnivo_build() {
     cmake --preset "$preset" -S "$SOMNIVO_ROOT" >/dev/null
     cmake --build --preset "$preset"
 }
+
+# Starts a PulseAudio with one null sink in folder $1 and points this shell's ALSA and PulseAudio
+# clients at it alone; its process id goes to somnivo_pulse_pid.
+somnivo_start_private_sound_server() {
+    local folder="$1"
+    mkdir -p "$folder/pulse" && chmod 700 "$folder/pulse"
+    export PULSE_RUNTIME_PATH="$folder/pulse" PULSE_SERVER="unix:$folder/pulse/native"
+    export ALSA_CONFIG_PATH="$SOMNIVO_ROOT/tests/support/asound-pulse-only.conf"
+    env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$folder" pulseaudio -n --daemonize=no \
+        --exit-idle-time=-1 --disallow-exit --use-pid-file=no --log-target=file:"$folder/pulse.log" \
+        -L "module-null-sink sink_name=testsink" \
+        -L "module-native-protocol-unix socket=$folder/pulse/native auth-anonymous=1" \
+        </dev/null >/dev/null 2>&1 &
+    somnivo_pulse_pid=$!
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
