@@ -323,8 +323,10 @@ void frmSomnivo::closeEvent(QCloseEvent* event)
 {
     // Whatever closes the window ends the program, and the close is never refused.
     event->accept();
-    if (m_closed)
+    if (m_closed) {
+        emit unloaded(); // asked again: the program is still ending
         return;
+    }
     m_closed = true;
     // A window closed before start-up placed it has no position of its own to keep, and must
     // not overwrite the one stored.
