@@ -6,6 +6,7 @@ class Mixer;
 class SessionControl;
 class Shell;
 class TrayIconBackend;
+class WindowSystem;
 
 // The operating-system services the main window works with, chosen once by the program's entry
 // point (and replaced by fakes in tests).
@@ -17,4 +18,5 @@ struct PlatformServices
     Shell& shell;
     AutostartStore& autostart;
     TrayIconBackend& tray;
+    WindowSystem& windowSystem;
 };

@@ -10,6 +10,7 @@
 #include "forms/MouseUpNotifier.h"
 #include "forms/ProgramIcon.h"
 #include "forms/Twips.h"
+#include "forms/TypingLimit.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "ui_frmSomnivo.h"
@@ -73,6 +74,8 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
     m_ui->Label1->setCursor(Qt::PointingHandCursor);
 
+    // Countdowns above 9999 minutes cannot be typed; a longer stored one is still shown whole.
+    new TypingLimit(m_ui->txtShutDown, 4);
     m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
     m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2, m_ui->Option2_3};
 

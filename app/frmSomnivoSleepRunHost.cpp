@@ -71,7 +71,7 @@ void frmSomnivo::setProgressX2(double twips)
 
 void frmSomnivo::showBlackScreen()
 {
-    frmBlackScreen screen(run().BlackScreenShown, this);
+    frmBlackScreen screen(run().BlackScreenShown, m_services.windowSystem, this);
     m_blackScreen = &screen;
     screen.exec();
 }

@@ -4,6 +4,7 @@
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
 #include "platform/linux/DesktopShell.h"
+#include "platform/linux/DesktopWindowSystem.h"
 #include "platform/linux/LockFileInstanceGuard.h"
 #include "platform/linux/LogindSessionControl.h"
 #include "platform/linux/TerminationSignals.h"
@@ -32,8 +33,9 @@ int main(int argc, char* argv[])
     DesktopShell shell;
     XdgAutostartStore autostart;
     QtTrayIconBackend tray;
+    DesktopWindowSystem windowSystem;
     SettingsStore settings;
-    frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray});
+    frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray, windowSystem});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
     // The session ending, or anyone asking the program to end, closes the window properly.

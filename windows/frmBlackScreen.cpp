@@ -1,12 +1,14 @@
 #include "frmBlackScreen.h"
 
+#include "platform/WindowSystem.h"
 #include "ui_frmBlackScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
-frmBlackScreen::frmBlackScreen(bool& shown, QWidget* owner) : QDialog(owner), m_shown(shown)
+frmBlackScreen::frmBlackScreen(bool& shown, WindowSystem& windowSystem, QWidget* owner)
+    : QDialog(owner), m_shown(shown)
 {
     Ui::frmBlackScreen().setupUi(this);
     // No frame, no taskbar entry; black in the colour of window text.
@@ -18,6 +20,9 @@ frmBlackScreen::frmBlackScreen(bool& shown, QWidget* owner) : QDialog(owner), m_
     // Every screen of the desktop, whatever a window manager would make of a full-screen
     // request.
     setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
+    // Black on the screen from the first instant, not only once the first paint has arrived.
+    winId(); // the native window, so that it can be given its first frame
+    windowSystem.blackFromFirstFrame(*windowHandle());
 
     m_shown = true;
     m_timer1.setObjectName(QStringLiteral("Timer1"));

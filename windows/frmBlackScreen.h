@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+class WindowSystem;
+
 // A black window over every screen while a run lasts. After 200 ms it goes above all other
 // windows and the pointer disappears over it; any key or mouse button closes it.
 class frmBlackScreen : public QDialog
@@ -11,7 +13,7 @@ class frmBlackScreen : public QDialog
 
 public:
     // shown is true from the moment the window is loaded until it starts to close.
-    frmBlackScreen(bool& shown, QWidget* owner);
+    frmBlackScreen(bool& shown, WindowSystem& windowSystem, QWidget* owner);
     ~frmBlackScreen() override;
 
     void Timer1_Timer();

@@ -47,17 +47,4 @@ inline bool captionFits(const QWidget* widget)
     return widget->fontMetrics().horizontalAdvance(captionOf(widget)) <= room;
 }
 
-// The names of the controls the Tab key visits, starting from first, separated by blanks.
-inline QString tabOrder(QWidget* first)
-{
-    QStringList order;
-    QWidget* widget = first;
-    do {
-        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != first);
-    return order.join(u' ');
-}
-
 } // namespace LayoutChecks

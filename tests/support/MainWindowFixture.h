@@ -6,72 +6,131 @@
 #include "FakeSessionControl.h"
 #include "FakeShell.h"
 #include "FakeTrayIconBackend.h"
+#include "FakeWindowSystem.h"
 #include "LayoutChecks.h"
-#include "TestHome.h"
+#include "app/ApplicationSetup.h"
 #include "app/SettingsStore.h"
 #include "app/frmSomnivo.h"
 
-// The controls the widget tests look at.
-#include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QMetaEnum>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-
-#include <memory>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
-// The real main window on fake services, in a private home with its own settings file.
-class MainWindowFixture
+// The real main window on fake services, with a settings folder of its own.
+struct MainWindowFixture
 {
-public:
-    MainWindowFixture();
+    MainWindowFixture()
+    {
+        [[maybe_unused]] static const bool setUp =
+            (ApplicationSetup::apply(), true); // as the program
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    }
 
     // Builds the window; with load, runs its start-up as the program does before showing it.
-    frmSomnivo& create(bool load = true);
-
+    frmSomnivo& create(bool load = true)
+    {
+        window =
+            std::make_unique<frmSomnivo>(settings, PlatformServices{clock, mixer, session, shell,
+                                                                    autostart, tray, windowSystem});
+        if (load)
+            window->Form_Load();
+        return *window;
+    }
     template <typename T = QWidget> T* control(const char* name) const
     {
         return LayoutChecks::child<T>(window.get(), name);
     }
     // Moves the keyboard focus to the control the way the Tab key would.
-    QWidget* focus(const char* name) const;
-
-    void store(QLatin1StringView key, const QString& value) const
+    QWidget* focus(const char* name) const
     {
-        settings.WriteSetting(key, value);
+        control(name)->setFocus(Qt::TabFocusReason);
+        if (!control(name)->hasFocus())
+            qFatal("%s did not take the focus", name);
+        return control(name);
     }
+
     // Stores each "key=value" of a blank-separated list, as "SHour=7 SetTime=90".
-    void storeAll(const QString& pairs) const;
+    void store(const QString& pairs) const
+    {
+        for (const QString& pair : pairs.split(u' '))
+            settings.WriteSetting(QLatin1StringView(pair.section(u'=', 0, 0).toLatin1()),
+                                  pair.section(u'=', 1));
+    }
     QString stored(QLatin1StringView key) const { return settings.ReadSetting(key, u"<absent>"_s); }
-    // The stored values of these keys, separated by blanks.
-    QString stored(std::initializer_list<QLatin1StringView> keys) const;
-    // Everything the settings file holds, as "Config/Dimin=1 Config/SetTime=5".
-    QString storedFile() const;
+    QByteArray storedFile() const
+    {
+        QFile file(settings.filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     // What the option controls show: "txtShutDown=5 cmbHour=00 cmbMinute=00", the names of the
     // checked option buttons, then each check box as 0, 1 or 2 (grey), as "chkDimin=1".
-    QString options() const;
+    QString options() const
+    {
+        QStringList shown{u"txtShutDown="_s + control<QLineEdit>("txtShutDown")->text()};
+        for (const char* name : {"cmbHour", "cmbMinute"})
+            shown << QLatin1StringView(name) + u'=' + control<QComboBox>(name)->currentText();
+        for (const auto* option : window->findChildren<QRadioButton*>()) {
+            if (option->isChecked())
+                shown << option->objectName();
+        }
+        for (const char* name :
+             {"chkBlackScreen", "chkDimin", "chkStartUp", "ChkMinOnStart", "chkDaily"}) {
+            const Qt::CheckState state = control<QCheckBox>(name)->checkState();
+            shown << QLatin1StringView(name) + u'=' +
+                         QString::number(state == Qt::Checked     ? 1
+                                         : state == Qt::Unchecked ? 0
+                                                                  : 2);
+        }
+        return shown.join(u' ');
+    }
     // The names of the schedule's inputs that are disabled, separated by blanks.
-    QString disabled() const;
-    // Once the next modal window is up, closes it and notes what it was in closedModals: a
-    // message box as "title: text (icon, buttons: n)", any other window by its class name.
-    void closeNextModal();
+    QString disabled() const
+    {
+        QStringList names;
+        for (const char* name : {"txtShutDown", "Label2", "cmbHour", "cmbMinute", "chkDaily"}) {
+            if (!control(name)->isEnabled())
+                names << QLatin1StringView(name);
+        }
+        return names.join(u' ');
+    }
+    // Once the next modal window is up, closes it and notes it in closedModals: a message box as
+    // "title: text (icon)", any other window by its class name.
+    void closeNextModal()
+    {
+        QTimer::singleShot(0, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                closedModals << u"%1: %2 (%3)"_s.arg(
+                    box->windowTitle(), box->text(),
+                    QLatin1StringView(
+                        QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon())));
+                box->accept();
+            } else if (modal) {
+                closedModals << QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+    }
     QStringList closedModals;
 
-    TestHome home;
+    QTemporaryDir home;
     FakeClock clock;
     FakeMixer mixer;
     FakeSessionControl session;
     FakeShell shell;
     FakeAutostartStore autostart;
     FakeTrayIconBackend tray;
-    SettingsStore settings;
+    FakeWindowSystem windowSystem;
+    SettingsStore settings{[] { return u"/usr/bin/somnivo"_s; }};
     std::unique_ptr<frmSomnivo> window;
 };

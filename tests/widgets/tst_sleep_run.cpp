@@ -1,20 +1,22 @@
 #include "audio/VolumeSlider.h"
 #include "forms/LineControl.h"
 #include "support/MainWindowFixture.h"
-#include "support/WidgetTestMain.h"
 
-// The sleep run in the real window, with time moved by hand and the session and shell faked.
+#include <tuple>
+
+// The sleep run and the master volume in the real window, with time moved by hand and the
+// mixer, the session and the shell faked.
 class tst_SleepRun : public QObject
 {
     Q_OBJECT
 
-    std::optional<MainWindowFixture> f; // emplace ends the old home before the new one starts
+    std::optional<MainWindowFixture> f;
     const QString idle = u"Sleep Now!: timGetVolume"_s;
     const QString armed = u"Stop: timCheckEnd Timer1"_s;
 
+    void fresh() { f.emplace().create(); }
     RunState& run() const { return f->window->run(); }
     VolumeSlider& volume() const { return f->window->volumeSlider(); }
-    double lineEnd() const { return f->control<LineControl>("Line1")->x2(); }
     QPushButton* button() const { return f->control<QPushButton>("cmdRestz"); }
     // The button's caption and the timers that run, as "Stop: timCheckEnd Timer1".
     QString status() const
@@ -32,8 +34,6 @@ class tst_SleepRun : public QObject
         const auto* box = f->window->findChild<QMessageBox*>();
         return box ? box->text() + u" / "_s + box->informativeText() : QString();
     }
-
-    // Arms a countdown of these minutes, or a run until a clock time.
     void arm(const QString& minutes) const
     {
         f->control<QLineEdit>("txtShutDown")->setText(minutes);
@@ -41,8 +41,7 @@ class tst_SleepRun : public QObject
     }
     void arm(int hour, int minute) const
     {
-        f->store(SettingKey::Schedule, u"1"_s);
-        f->control<QRadioButton>("Option1_1")->setChecked(true);
+        f->store(u"Schedule=1"_s);
         f->control<QComboBox>("cmbHour")->setCurrentIndex(hour);
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(minute);
         button()->click();
@@ -52,28 +51,32 @@ class tst_SleepRun : public QObject
         const char* names[] = {"Option2_0", "Option2_1", "Option2_2", "Option2_3"};
         f->control<QRadioButton>(names[index])->setChecked(true);
     }
-    void tick()
-    {
-        f->clock.advance(2000);
-        f->window->sleepRun().timCheckEnd_Timer();
-    }
     // Lets time pass tick by tick, as timCheckEnd would: the tick that ended the run, or -1.
     int tickUntilIdle(int maxTicks)
     {
         for (int ticks = 1; ticks <= maxTicks; ++ticks) {
-            tick();
+            f->clock.advance(2000);
+            f->window->sleepRun().timCheckEnd_Timer();
             if (button()->text() == SleepRun::SleepNowCaption)
                 return ticks;
         }
         return -1;
     }
 
-private slots:
-    void init() { f.emplace().create(); }
-    void cleanup() { f.reset(); }
-
-    void armingAndStopping()
+    QScrollBar* slider() const { return f->control<QScrollBar>("Volume"); }
+    // Clicks the slider's arrow button at its top end (louder) or at its bottom end.
+    void clickArrow(bool top) const
     {
+        const QPoint at(slider()->width() / 2, top ? 3 : slider()->height() - 4);
+        QTest::mouseClick(slider(), Qt::LeftButton, {}, at);
+    }
+
+private slots:
+    void init() { f.emplace(); }
+
+    void armingFadingAndStopping()
+    {
+        fresh();
         for (const QString& noTime : {QString(), u"abc"_s, u"00"_s, u"-0"_s}) {
             arm(noTime);
             QCOMPARE(status(), idle);
@@ -81,14 +84,15 @@ private slots:
         volume().setValue(20000);
         arm(u"90"_s);
         QCOMPARE(status(), armed);
-        // Half way through 90 minutes, the line is half as long and the volume has faded.
+        // Half way through 90 minutes the line is half as long; the fade took 4 a tick.
         f->clock.advance(2'698'000);
-        tick();
-        QCOMPARE(std::pair(lineEnd(), volume().value()), std::pair(2227.5, 19996));
+        QCOMPARE(tickUntilIdle(1), -1);
+        const auto* line = f->control<LineControl>("Line1");
+        QCOMPARE(std::pair(line->x2(), volume().value()), std::pair(2227.5, 19996));
         button()->click();
-        QCOMPARE(status(), idle);
-        // The line is back at full length; stopping does not undo the fade.
-        QCOMPARE(std::pair(lineEnd(), volume().value()), std::pair(4290.0, 19996));
+        // Stopping puts the line back at full length and does not undo the fade.
+        QCOMPARE(std::tuple(status(), line->x2(), volume().value()),
+                 std::tuple(idle, 4290.0, 19996));
         QVERIFY(f->session.requests.isEmpty());
     }
 
@@ -100,14 +104,13 @@ private slots:
              {std::tuple(1, 13u, u"The computer could not be shut down."_s),
               std::tuple(2, 6u, u"The computer could not be restarted."_s),
               std::tuple(0, 4u, u"The session could not be ended."_s)}) {
-            init(); // a fresh window for each
+            fresh();
             f->session.refusal = u"Access denied"_s;
             arm(u"0.05"_s);
             chooseAction(action);
             QVERIFY(tickUntilIdle(5) > 0);
             QCOMPARE(message(), refused + u" / Access denied"_s);
-            const auto* box = f->window->findChild<QMessageBox*>();
-            QVERIFY(box->isVisible() && !box->isModal() && !f->window->isClosed());
+            QVERIFY(!f->window->findChild<QMessageBox*>()->isModal() && !f->window->isClosed());
             f->session.refusal.clear();
             arm(u"1"_s);
             // 60 s: the 30th tick finds the end exactly, not past it; the 31st ends the run.
@@ -118,15 +121,16 @@ private slots:
         }
     }
 
-    void theFadeStopsAtTheBottomAndTheVolumeComesBack()
+    void theFadeStopsAtTheBottomAndTheEndRestoresTheVolume()
     {
+        fresh();
         f->window->mixerVolume().CurrentVolume = 40001;
         volume().setValue(20000);
         arm(u"0.1"_s); // 6 s: a step of 3333 every 2 s
-        tick();
+        QCOMPARE(tickUntilIdle(1), -1);
         QCOMPARE(volume().value(), 16667);
         run().DiminStep = 30000; // as if the user had turned it down meanwhile
-        tick();
+        QCOMPARE(tickUntilIdle(1), -1);
         QCOMPARE(volume().value(), volume().bottom());
         QCOMPARE(tickUntilIdle(5), 2);
         QCOMPARE(volume().value(), 20000);
@@ -134,47 +138,42 @@ private slots:
 
     void aClockTimeRunEndsInsideTheMinuteItReadsAtEveryTick()
     {
-        // Armed at 07:29:50 for 07:45, then changed to 07:30: the end comes with the first
-        // tick at 07:30.
+        fresh();
+        // Armed at 07:29:50 for 07:45, then changed to 07:30: the first tick at 07:30 ends it.
         arm(7, 45);
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(30);
         QCOMPARE(tickUntilIdle(100), 5);
         QCOMPARE(f->clock.localNow().time(), QTime(7, 30, 0));
-        QCOMPARE(f->session.requests, QList<quint32>{13});
-        // Armed within the minute it ends in: no time to wait, the first tick ends it.
-        init();
+        // Armed within the minute it ends in: the first tick ends it.
+        fresh();
         f->clock.setLocalNow(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 45)));
         arm(10, 0);
-        QCOMPARE(run().SleepMinutes, 0.0);
-        QCOMPARE(tickUntilIdle(1), 1);
+        QCOMPARE(std::pair(run().SleepMinutes, tickUntilIdle(1)), std::pair(0.0, 1));
     }
 
-    void runFileOpensTheStoredFileAndStays()
+    void runFileOpensTheStoredFileAndStaysOrSaysWhyNot()
     {
+        fresh();
         chooseAction(3);
-        f->store(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
+        f->settings.WriteSetting(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
         arm(u"0.05"_s);
         QVERIFY(tickUntilIdle(5) > 0);
         QCOMPARE(f->shell.openedPaths, QStringList{u"/home/me/wake up.sh"_s});
         QVERIFY(f->session.requests.isEmpty() && f->session.privilegeCalls == 0);
-        QVERIFY(!f->window->isClosed());
-        QCOMPARE(message(), QString());
-        QCOMPARE(status(), idle); // a countdown is never re-armed
-
-        // A file the shell cannot open is reported.
-        f->store(SettingKey::RunFile, u"/gone.txt"_s);
+        QCOMPARE(std::pair(status(), message()), std::pair(idle, QString()));
         f->shell.outcome = {false, u"The file does not exist."_s};
         arm(u"0.05"_s);
         QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(message(), u"Run File could not open \"/gone.txt\". / The file does not exist."_s);
+        QCOMPARE(message(),
+                 u"Run File could not open \"/home/me/wake up.sh\". / The file does not exist."_s);
     }
 
     void aDailyRunFileIsArmedAgainForTheNextDayUnlessArmedByHand()
     {
         for (const bool armedByHand : {false, true}) {
-            init();
+            fresh();
             chooseAction(3);
-            f->store(SettingKey::RunDaily, u"1"_s);
+            f->store(u"RunDaily=1"_s);
             arm(7, 30);
             QVERIFY(tickUntilIdle(100) > 0);
             QCOMPARE(status(), idle + u" Timer3"_s);
@@ -182,23 +181,79 @@ private slots:
                 arm(9, 30);
             f->clock.advance(65530);
             f->window->sleepRun().Timer3_Timer();
-            QCOMPARE(status(), armed);
-            QCOMPARE(run().SleepMinutes, armedByHand ? 120.0 : 1439.0);
+            QCOMPARE(std::pair(status(), run().SleepMinutes),
+                     std::pair(armed, armedByHand ? 120.0 : 1439.0));
         }
     }
 
-    void startUpArmsADailyClockTime()
+    void startUpStopsJustShortOfTheTopAndThePollFollows()
     {
-        MainWindowFixture daily;
-        daily.storeAll(u"Schedule=1 RunDaily=1 SHour=8"_s);
-        QCOMPARE(daily.create().run().SleepMinutes, 31.0);
-        QCOMPARE(daily.control<QPushButton>("cmdRestz")->text(), u"Stop"_s);
-        MainWindowFixture notDaily;
-        notDaily.storeAll(u"Schedule=1"_s);
-        notDaily.create();
-        QCOMPARE(notDaily.control<QPushButton>("cmdRestz")->text(), u"Sleep Now!"_s);
+        f->mixer.value = 65535;
+        f->create();
+        QCOMPARE(std::tuple(volume().value(), volume().top(), volume().bottom(), f->mixer.value),
+                 std::tuple(32700, 32767, 0, 65400u));
+        f->mixer.writes.clear();
+        volume().timGetVolume_Timer();
+        QCOMPARE(std::pair(volume().value(), f->mixer.writes), std::pair(32700, QList<quint32>()));
+        // Changes made elsewhere: shown, and written back as the slider has them.
+        for (const auto& [outside, shown, written] :
+             {std::tuple(65535u, 32767, 65534u), std::tuple(30001u, 15000, 30000u)}) {
+            f->mixer.value = outside;
+            f->mixer.writes.clear();
+            volume().timGetVolume_Timer();
+            QCOMPARE(std::pair(volume().value(), f->mixer.writes),
+                     std::pair(shown, QList<quint32>{written}));
+        }
+    }
+
+    void theArrowsAndKeysStepByAThousandAndThePollPausesWithTheFocus()
+    {
+        f->create().show();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        auto* poll = f->control<QTimer>("timGetVolume");
+        volume().setValue(20000);
+        f->mixer.writes.clear();
+        clickArrow(true);
+        QCOMPARE(f->mixer.writes, QList<quint32>{42000});
+        clickArrow(false);
+        QTest::keyClick(f->focus("Volume"), Qt::Key_Up);
+        QCOMPARE(std::pair(volume().value(), poll->isActive()), std::pair(21000, false));
+        QTest::keyClick(slider(), Qt::Key_PageDown);
+        QCOMPARE(volume().value(), 20000);
+        f->focus("txtShutDown");
+        QVERIFY(poll->isActive());
+        volume().setValue(32767); // at the top there is nothing to write
+        f->mixer.writes.clear();
+        clickArrow(true);
+        QCOMPARE(std::pair(volume().value(), f->mixer.writes), std::pair(32767, QList<quint32>()));
+    }
+
+    void withoutAVolumeControlTheSliderWritesNothingUntilOneComes()
+    {
+        f->mixer.hasControl = false;
+        f->create();
+        volume().setValue(1234);
+        QVERIFY(f->mixer.writes.isEmpty() && slider()->isEnabled());
+        f->mixer.hasControl = true;
+        f->mixer.value = 30000;
+        volume().timGetVolume_Timer();
+        QCOMPARE(std::pair(volume().value(), volume().top()), std::pair(15000, 32767));
+    }
+
+    void withoutAMixerStartUpSaysSoAndRestoresTheRest()
+    {
+        f->mixer.opens = false;
+        f->store(u"SetTime=42 PosX=1500 PosY=3000"_s);
+        f->closeNextModal();
+        f->create();
+        QCOMPARE(f->closedModals,
+                 QStringList{u"Volume Control: Could not open the mixer. (Critical)"_s});
+        QVERIFY(!slider()->isEnabled());
+        QCOMPARE(std::tuple(f->control<QLineEdit>("txtShutDown")->text(), f->window->pos(),
+                            f->window->run().LineFullX2),
+                 std::tuple(u"42"_s, QPoint(100, 200), 4290));
     }
 };
 
-SOMNIVO_WIDGET_TEST_MAIN(tst_SleepRun)
+QTEST_MAIN(tst_SleepRun)
 #include "tst_sleep_run.moc"

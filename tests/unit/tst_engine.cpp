@@ -1,17 +1,53 @@
+#include "engine/Conversions.h"
 #include "engine/RunArithmetic.h"
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
 #include <tuple>
 
+using namespace Conversions;
 using namespace RunArithmetic;
 using namespace Qt::StringLiterals;
 
-class tst_RunArithmetic : public QObject
+// The sleep run's arithmetic: the number rule, rounding, run lengths, the fade step, the
+// progress line and the exit flags.
+class tst_Engine : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void theNumberOfATextIsItsLeadingNumber()
+    {
+        const std::pair<const char*, double> rows[] = {
+            {"", 0},        {"23", 23},     {"2.5", 2.5},  {".5", 0.5},   {"-5", -5},
+            {"+7", 7},      {" \t 12", 12}, {"12abc", 12}, {"abc12", 0},  {"-", 0},
+            {".", 0},       {"1.5.2", 1.5}, {"1,5", 1},    {"12 34", 12}, {"1e3", 1000},
+            {"15D-1", 1.5}, {"4e", 4}};
+        for (const auto& [text, number] : rows)
+            QCOMPARE(std::pair(text, numberOf(QString::fromLatin1(text))), std::pair(text, number));
+        QVERIFY(numberOf(u"1e999") > 1e300 && numberOf(u"-1e999") < -1e300);
+        QCOMPARE(numberOf(u"1e-999"), 0.0);
+    }
+
+    void roundingTakesHalvesToEvenAndRefusesWhatDoesNotFit()
+    {
+        for (const auto& [value, rounded] :
+             {std::pair(0.5, 0.0), std::pair(1.5, 2.0), std::pair(2.5, 2.0), std::pair(-2.5, -2.0),
+              std::pair(2227.5, 2228.0)})
+            QCOMPARE(std::pair(value, roundHalfEven(value)), std::pair(value, rounded));
+        constexpr auto max = std::numeric_limits<qint32>::max();
+        constexpr auto min = std::numeric_limits<qint32>::min();
+        QCOMPARE(toInt32(2147483647.4), max);
+        QCOMPARE(toInt32(-2147483648.5), min); // the even neighbour is in range
+        for (const double outside : {2147483647.5, std::nan(""), HUGE_VAL})
+            QCOMPARE(toInt32(outside), std::nullopt);
+        QCOMPARE(std::tuple(toInt32Saturated(1e12), toInt32Saturated(-1e12),
+                            toInt32Saturated(std::nan("")), toInt32Saturated(22.5)),
+                 std::tuple(max, min, 0, 22));
+    }
+
     void countdownLengthAndFadeStep()
     {
         // Countdown text, slider value: run length in ms, fade step.
@@ -25,13 +61,11 @@ private slots:
         }
         for (const char16_t* text : {u"", u"abc", u"00", u"-0", u"0", u".", u"-"})
             QCOMPARE(countdownMinutes(text), 0.0);
-        // A clock-time run of no length spreads the fade over a minute.
-        QCOMPARE(fadeStep(20000, 0), 333);
+        QCOMPARE(fadeStep(20000, 0), 333); // a clock-time run of no length fades over a minute
     }
 
     void clockTimeLength()
     {
-        // Now, hour, minute: minutes to go.
         for (const auto& [now, hour, minute, minutes] :
              {std::tuple(u"23:40"_s, u"23"_s, u"50"_s, 10),
               std::tuple(u"23:50"_s, u"00"_s, u"10"_s, 20),
@@ -47,20 +81,16 @@ private slots:
         QCOMPARE(clockTimeMinutes(u"10:00", u"0", u"-99999999999"), std::nullopt);
     }
 
-    void theProgressLineShrinksToItsLeftEnd()
+    void progressLineAndExitFlags()
     {
         QCOMPARE(progressX2(4290, 4125, 0.5), 2227.5);
         QCOMPARE(progressX2(4290, 4125, 1.0), 165.0);
         QCOMPARE(elapsedFraction(1'030'000, 1'000'000, 60'000), 0.5);
         QCOMPARE(elapsedFraction(1'000'000, 1'000'000, 0), 1.0);
-    }
-
-    void exitFlagsOfTheActions()
-    {
         QCOMPARE(QList<quint32>({exitFlags(0), exitFlags(1), exitFlags(2), exitFlags(4)}),
                  QList<quint32>({4, 13, 6, 4}));
     }
 };
 
-QTEST_APPLESS_MAIN(tst_RunArithmetic)
-#include "tst_run_arithmetic.moc"
+QTEST_APPLESS_MAIN(tst_Engine)
+#include "tst_engine.moc"

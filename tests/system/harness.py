@@ -1,0 +1,281 @@
+#!/usr/bin/python3
+"""Private services for the system tests, and the real program on them.
+
+A Session starts what a test asks for: a virtual X display (Xvfb, optionally with openbox and a
+patterned root), a PulseAudio with a null sink reached through ALSA's pulse plugin, a system bus
+with a fake logind, a session bus with a fake notification area. All of it lives in a throwaway
+folder and dies with the session or the test process, and the program only ever gets an
+environment built here: it never reaches the machine's own display, buses or sound server.
+
+As a launcher it starts what its options name and runs a command there:
+    harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
+"""
+
+import configparser
+import ctypes
+import os
+import re
+import select
+import shlex
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
+NOWHERE = "unix:path=/nonexistent/somnivo-test"
+MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
+SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 178), (245, 178), (183, 134)  # in the main window
+X11, XFIXES = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+X11.XOpenDisplay.restype = ctypes.c_void_p
+X11.XDefaultRootWindow.restype = ctypes.c_ulong
+X11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+
+
+def wait_for(predicate, timeout=10.0, step=0.05):
+    """The predicate's first true value within timeout seconds, else None."""
+    deadline = time.monotonic() + timeout
+    while not (value := predicate()) and time.monotonic() < deadline:
+        time.sleep(step)
+    return value or None
+
+
+class Session:
+    def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
+                 session_bus=False, watcher=False):
+        self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
+        self.processes, self.program, self.window = [], None, None
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(
+            ("DBUS_", "PULSE_", "ALSA_", "XDG_", "WAYLAND_", "DISPLAY", "XAUTHORITY",
+             "DESKTOP_SESSION", "KDE_", "GNOME_", "QT_"))}
+        for name in ("home", "config", "run"):
+            os.makedirs(self.path(name), mode=0o700)
+        self.env.update(HOME=self.path("home"), XDG_CONFIG_HOME=self.path("config"),
+                        XDG_RUNTIME_DIR=self.path("run"), DBUS_SESSION_BUS_ADDRESS=NOWHERE,
+                        DBUS_SYSTEM_BUS_ADDRESS=NOWHERE, PULSE_SERVER=NOWHERE,
+                        ALSA_CONFIG_PATH=os.path.join(SUPPORT, "asound-pulse-only.conf"),
+                        QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="0")
+        try:
+            if display:
+                self._start_display(wm, retro)
+            if sound:
+                self._start_sound()
+            if system_bus:
+                self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system-bus", "logind", "calls")
+            if session_bus:
+                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session-bus", watcher and "tray",
+                                "tray")
+        except BaseException:
+            self.close()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
+
+    def path(self, name):
+        return os.path.join(self.dir, name)
+
+    def spawn(self, command, **options):
+        """Starts a process that dies with this one, in a process group of its own."""
+        process = subprocess.Popen(command, env=options.pop("env", self.env),
+                                   preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL),
+                                   start_new_session=True, **options)
+        self.processes.append(process)
+        return process
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def records(self, name):
+        """The lines a fake recorded: "calls" (logind), "tray" (the notification area)."""
+        if not os.path.exists(self.path(name)):
+            return []
+        with open(self.path(name), encoding="utf-8") as record:
+            return record.read().splitlines()
+
+    def _start_display(self, wm, retro):
+        read, write = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
+                    "tcp"] + ["-retro"] * retro, pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            self.env["DISPLAY"] = ":" + pipe.readline().strip()
+        if wm:
+            self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+            assert wait_for(lambda: "window id" in self.run(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no openbox"
+
+    def _start_sound(self):
+        run = self.path("pulse")
+        os.makedirs(run, mode=0o700, exist_ok=True)
+        self.env.update(PULSE_SERVER="unix:" + run + "/native", PULSE_RUNTIME_PATH=run,
+                        PULSE_COOKIE=self.path("pulse-cookie"))
+        # Without a display and a session bus, or PulseAudio starts a bus of its own.
+        self.sound_command = [
+            "env", "-u", "DISPLAY", "-u", "DBUS_SESSION_BUS_ADDRESS", "pulseaudio", "-n",
+            "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+            "--log-target=file:" + self.path("pulse.log"), "-L",
+            "module-null-sink sink_name=testsink", "-L",
+            "module-native-protocol-unix auth-anonymous=1 socket=" + run + "/native"]
+        self.spawn(self.sound_command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+        assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
+
+    def set_volume(self, volume):
+        """As another program would: "25%", or raw units (65536 = 100 %)."""
+        self.run("pactl", "set-sink-volume", "testsink", str(volume))
+
+    def volume(self):
+        """The sink's loudest channel in raw units."""
+        return max(map(int, re.findall(r":\s*(\d+)\s*/", self.run(
+            "pactl", "get-sink-volume", "testsink"))))
+
+    def _start_bus(self, variable, name, fake, record):
+        """A dbus-daemon of this session's own, with a python3-dbus fake service on it."""
+        self.env[variable] = "unix:path=" + self.path(name)
+        daemon = self.spawn(["dbus-daemon", "--config-file=" + os.path.join(
+            SUPPORT, "private-bus.conf"), "--address=" + self.env[variable], "--nofork",
+                             "--nopidfile", "--print-address"], stdout=subprocess.PIPE, text=True)
+        assert daemon.stdout.readline().startswith("unix:"), "no " + name
+        if fake:
+            process = self.spawn(["/usr/bin/python3", "-I", os.path.join(SUPPORT, "fake_desktop.py"),
+                                  fake, self.path(record)], stdout=subprocess.PIPE, text=True)
+            assert process.stdout.readline().strip() == "ready", fake + " did not start"
+
+    # Settings and the program
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.path("config"), "somnivo", "somnivo.ini")
+
+    def store(self, **options):
+        os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
+        with open(self.settings_file, "w", encoding="utf-8") as file:
+            file.write("[Config]\n" + "".join(f"{k}={v}\n" for k, v in options.items()))
+
+    def settings(self):
+        parser = configparser.ConfigParser(interpolation=None)
+        parser.optionxform = str
+        parser.read(self.settings_file, encoding="utf-8")
+        return dict(parser["Config"]) if parser.has_section("Config") else {}
+
+    def marker_script(self):
+        """An executable script, with a blank in its name, that creates the file "marker"."""
+        script = self.path("wake up.sh")
+        with open(script, "w", encoding="utf-8") as file:
+            file.write(f"#!/bin/sh\ntouch '{self.path('marker')}'\n")
+        os.chmod(script, 0o755)
+        return script
+
+    def launch(self, *arguments, wait=True):
+        self.program = self.spawn([os.environ["SOMNIVO_PROGRAM"]] + list(arguments))
+        if wait:
+            self.window = self.find_window(MAIN_TITLE)
+            assert self.window, "the main window never showed"
+        return self.program
+
+    def ended(self, timeout=5):
+        """True once the program has ended by itself with status 0."""
+        try:
+            return self.program.wait(timeout) == 0
+        except subprocess.TimeoutExpired:
+            return False
+
+    # The display
+
+    def run(self, *command):
+        """A tool's output on this session's display and sound server; empty when it failed."""
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=20)
+        return result.stdout if result.returncode == 0 else ""
+
+    def xdotool(self, *arguments):
+        return self.run("xdotool", *map(str, arguments))
+
+    def find_window(self, title, timeout=10):
+        found = wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name",
+                                              "^" + re.escape(title) + "$").split(), timeout)
+        return int(found[0]) if found else None
+
+    def geometry(self, window):
+        """(x, y, width, height) on the screen."""
+        info = self.run("xwininfo", "-id", str(window))
+        return tuple(int(re.search(label + r":\s+(-?\d+)", info).group(1)) if info else 0
+                     for label in ("upper-left X", "upper-left Y", "Width", "Height"))
+
+    def viewable(self, window):
+        return "IsViewable" in self.run("xwininfo", "-id", str(window))
+
+    def click(self, where, button=1):
+        x, y = self.geometry(self.window)[:2]
+        self.xdotool("mousemove", x + where[0], y + where[1], "click", button)
+
+    def non_black_pixels(self):
+        """How many pixels of the screen are not black, grabbed at once (xwd takes ~40 ms)."""
+        self.run("sh", "-c", f"xwd -root -silent > '{self.path('shot.xwd')}'")
+        return int(self.run("convert", "xwd:" + self.path("shot.xwd"), "-fill", "white",
+                            "+opaque", "black", "-format", "%[fx:int(mean*w*h+0.5)]", "info:"))
+
+    def _x(self, work):
+        display = ctypes.c_void_p(X11.XOpenDisplay(self.env["DISPLAY"].encode()))
+        try:
+            return work(display)
+        finally:
+            X11.XCloseDisplay(display)
+
+    def pointer_visible(self):
+        """Whether any pixel of the pointer the X server shows is not transparent."""
+        class Image(ctypes.Structure):
+            _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("w", ctypes.c_ushort),
+                        ("h", ctypes.c_ushort), ("hot", ctypes.c_ushort * 2),
+                        ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong))]
+        XFIXES.XFixesGetCursorImage.restype = ctypes.POINTER(Image)
+
+        def visible(display):
+            image = XFIXES.XFixesGetCursorImage(display).contents
+            return any(image.pixels[i] >> 24 for i in range(image.w * image.h))
+        return self._x(visible)
+
+    def stop_at_map(self, width, timeout=15):
+        """Stops the program the instant the X server maps a window this wide, before the program
+        can paint it; the window's id, or None. SIGCONT lets it go on."""
+        def watch(display):
+            X11.XSelectInput(display, X11.XDefaultRootWindow(display), 1 << 19)  # substructure
+            X11.XSync(display, 0)
+            event, size = (ctypes.c_long * 24)(), [ctypes.c_uint() for _ in range(4)]
+            deadline = time.monotonic() + timeout
+            while time.monotonic() < deadline:
+                select.select([X11.XConnectionNumber(display)], [], [], 0.1)
+                while X11.XPending(display):
+                    X11.XNextEvent(display, event)
+                    if event[0] != 19:  # MapNotify: type, serial, send_event, display, event, window
+                        continue
+                    X11.XGetGeometry(display, ctypes.c_ulong(event[5]), *map(ctypes.byref, [
+                        ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()] + size))
+                    if size[0].value == width:
+                        self.program.send_signal(signal.SIGSTOP)
+                        return event[5]
+            return None
+        return self._x(watch)
+
+
+def main(argv):
+    options, command = argv[:argv.index("--")], argv[argv.index("--") + 1:]
+    with Session(display="--display" in options, sound="--sound" in options,
+                 system_bus="--system-bus" in options, session_bus="--session-bus" in options,
+                 watcher="--session-bus" in options) as session:
+        env = dict(session.env, SOMNIVO_TEST_DIR=session.dir,
+                   SOMNIVO_TEST_SOUND_COMMAND=shlex.join(getattr(session, "sound_command", [])))
+        return subprocess.run(command, env=env, check=False).returncode
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

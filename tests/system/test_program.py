@@ -1,0 +1,39 @@
+"""The real program started as a user starts it, checked from outside."""
+import os
+import signal
+import time
+import unittest
+
+from harness import BLACK_SCREEN_BOX, Session, wait_for
+
+
+class Program(unittest.TestCase):
+    def test_a_setting_is_on_disk_the_moment_it_changes(self):
+        with Session() as s:
+            s.launch()
+            s.click(BLACK_SCREEN_BOX)
+            time.sleep(0.3)
+            s.program.send_signal(signal.SIGKILL)
+            self.assertEqual(s.settings()["BlackScreen"], "0")
+
+    def test_a_second_copy_changes_nothing_and_shows_the_first(self):
+        with Session(wm=True) as s:
+            s.launch()
+            s.xdotool("windowminimize", s.window)
+            self.assertTrue(wait_for(lambda: not s.viewable(s.window)))
+            with open(s.settings_file, "rb") as file:
+                before = file.read()
+            modified = os.stat(s.settings_file).st_mtime_ns
+            started = time.monotonic()
+            second = s.spawn([s.program.args[0]])
+            self.assertEqual(second.wait(1), 0)
+            self.assertLess(time.monotonic() - started, 1)
+            with open(s.settings_file, "rb") as file:
+                self.assertEqual(file.read(), before)
+            self.assertEqual(os.stat(s.settings_file).st_mtime_ns, modified)
+            self.assertTrue(wait_for(lambda: s.viewable(s.window), 3))
+            self.assertIsNone(s.program.poll())
+
+
+if __name__ == "__main__":
+    unittest.main()

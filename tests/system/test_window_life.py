@@ -1,0 +1,65 @@
+"""The real program's life under openbox, with a fake notification area on a private session bus:
+minimising, restoring, closing, and coming back where it was."""
+import signal
+import unittest
+
+import dbus
+
+from harness import ABOUT, Session, wait_for
+
+ITEM = "org.kde.StatusNotifierItem"
+
+
+class WindowLife(unittest.TestCase):
+    def item(self, s):
+        """The notification area's view of the program's icon: its bus name and object."""
+        registered = [line.split()[1:] for line in s.records("tray") if line.startswith("Reg")]
+        bus = dbus.bus.BusConnection(s.env["DBUS_SESSION_BUS_ADDRESS"])
+        return bus.get_object(*registered[-1])
+
+    def test_the_icon_brings_the_minimised_window_back(self):
+        with Session(wm=True, session_bus=True, watcher=True) as s:
+            s.launch()
+            self.assertTrue(wait_for(lambda: s.records("tray")))
+            tip = self.item(s).Get(ITEM, "ToolTip", dbus_interface=dbus.PROPERTIES_IFACE)
+            self.assertEqual(tip[2], "Somnivo - Auto Shutdown Timer")
+            for click, shows in (("Activate", True), ("ContextMenu", True),
+                                 ("SecondaryActivate", False)):
+                s.xdotool("windowminimize", s.window)
+                self.assertTrue(wait_for(lambda: not s.viewable(s.window)))
+                self.assertNotIn("Iconic", s.run("xprop", "-id", str(s.window), "WM_STATE"))
+                self.item(s).get_dbus_method(click, ITEM)(10, 10)
+                self.assertEqual(bool(wait_for(lambda: s.viewable(s.window), 1)), shows)
+            self.item(s).get_dbus_method("Activate", ITEM)(10, 10)
+            self.assertTrue(wait_for(lambda: s.viewable(s.window)))
+            s.xdotool("windowactivate", "--sync", s.window, "key", "--clearmodifiers", "alt+F4")
+            self.assertTrue(s.ended())
+            self.assertTrue(wait_for(lambda: s.records("tray")[-1].startswith("Unregistered")))
+
+    def test_the_window_comes_back_where_it_was_closed_however_it_ends(self):
+        with Session(wm=True) as s:
+            s.launch()
+            x, y, width, height = s.geometry(s.window)  # centred without a stored position
+            self.assertLessEqual(abs(x + width // 2 - 640), 10)
+            self.assertLessEqual(abs(y + height // 2 - 400), 20)
+            s.xdotool("windowmove", s.window, 203, 151)
+            self.assertTrue(wait_for(lambda: s.geometry(s.window)[:2] != (x, y)))
+            moved = s.geometry(s.window)
+            s.xdotool("windowactivate", "--sync", s.window, "key", "--clearmodifiers", "alt+F4")
+            self.assertTrue(s.ended())
+            s.launch()
+            self.assertEqual(s.geometry(s.window), moved)
+            # Ended by a signal while the About window is open.
+            s.click(ABOUT)
+            self.assertTrue(s.find_window("About Somnivo - Auto Shutdown Timer"))
+            s.xdotool("windowmove", s.window, 300, 200)
+            self.assertTrue(wait_for(lambda: s.geometry(s.window) != moved))
+            moved = s.geometry(s.window)
+            s.program.send_signal(signal.SIGTERM)
+            self.assertTrue(s.ended())
+            s.launch()
+            self.assertEqual(s.geometry(s.window), moved)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,153 @@
+#include "ProgramInfo.h"
+#include "platform/linux/DesktopShell.h"
+#include "platform/linux/LockFileInstanceGuard.h"
+#include "platform/linux/XdgAutostartStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+// The Linux services that need no bus, display or sound server: the single-instance lock, the
+// logon entry and the shell, each in a folder of the test's own.
+class tst_Platform : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    QByteArray read(const QString& name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed() : QByteArray();
+    }
+    void write(const QString& name, const QByteArray& content, bool executable = false) const
+    {
+        QFile f(file(name));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        if (executable)
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+        // Stands in for xdg-open: records its arguments and its id, then exits with the code
+        // FAKE_XDG_OPEN says, or stays as an opening still under way ("sleep").
+        QDir().mkpath(file(u"bin"_s));
+        write(u"bin/xdg-open"_s,
+              "#!/bin/sh\necho \"$# $1\" > \"$FAKE_DIR/arguments\"\necho $$ > \"$FAKE_DIR/pid\"\n"
+              "[ \"$FAKE_XDG_OPEN\" = sleep ] && exec sleep 30\nexit \"$FAKE_XDG_OPEN\"\n",
+              true);
+        qputenv("FAKE_DIR", m_dir.path().toLocal8Bit());
+        qputenv("PATH", file(u"bin:"_s).toLocal8Bit() + qgetenv("PATH"));
+    }
+
+    void aSecondCopyIsRefusedAndAsksTheFirstToShowUntilTheFirstIsGone()
+    {
+        {
+            LockFileInstanceGuard first(u"somnivo"_s);
+            QVERIFY(first.tryAcquire());
+            LockFileInstanceGuard second(u"somnivo"_s);
+            QVERIFY(!second.tryAcquire());
+            QSignalSpy shown(&first, &InstanceGuard::showRequested);
+            second.askRunningCopyToShow();
+            QVERIFY(shown.wait(2000));
+            QVERIFY2(LockFileInstanceGuard(u"sleepy"_s).tryAcquire(), "another name runs beside");
+        }
+        // A lock left by a copy that crashed (no process has this number) is taken over.
+        write(u"somnivo.lock"_s,
+              "99999999\nsomnivo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        LockFileInstanceGuard next(u"somnivo"_s);
+        QVERIFY(next.tryAcquire());
+    }
+
+    void theLogonEntryQuotesTheProgramPathAndFollowsTheBox()
+    {
+        for (const auto& [folder, exec] :
+             {std::pair(u"/opt/somnivo/"_s, u"/opt/somnivo/somnivo"_s),
+              std::pair(u"/home/jürgen/睡眠"_s, u"/home/jürgen/睡眠/somnivo"_s),
+              std::pair(u"/home/a b/it's"_s, u"\"/home/a b/it's/somnivo\""_s),
+              std::pair(u"/x/\"$`\\"_s, u"\"/x/\\\\\"\\\\$\\\\`\\\\\\\\/somnivo\""_s),
+              std::pair(u"/x/100%"_s, u"/x/100%%/somnivo"_s),
+              std::pair(u"/x/a\tb"_s, u"\"/x/a\\tb/somnivo\""_s)})
+            QCOMPARE(XdgAutostartStore::execValue(folder), exec);
+        const auto entry = [](const QString& exec, const char* hidden) {
+            return u"[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nHidden=%3"_s.arg(
+                QString::fromUtf8(ProgramInfo::Title), exec, QLatin1StringView(hidden));
+        };
+        XdgAutostartStore store;
+        // Disabling first creates the folder and an entry that starts nothing.
+        for (const bool enabled : {false, true, false}) {
+            QVERIFY(store.writeEntry(file(u"my programs"_s), enabled));
+            QCOMPARE(QString::fromUtf8(read(u"autostart/SomnivoAutoStart.desktop"_s)),
+                     enabled ? entry(u"\"%1/somnivo\""_s.arg(file(u"my programs"_s)), "false")
+                             : entry(QString(), "true"));
+        }
+        QCOMPARE(QDir(file(u"autostart"_s)).count(), 3); // no temporary file left behind
+    }
+
+    // Programs are started directly; everything else goes to the desktop, whose answer comes
+    // later; every failure is told, once.
+    void theShellOpensOrSaysWhyNot()
+    {
+        write(u"notes.txt"_s, "a text\n");
+        write(u"marked.mp3"_s, "ID3", true); // as on a FAT stick: executable, yet no program
+        QDir().mkpath(file(u"program folder"_s));
+        write(u"program folder/run me"_s, "#!/bin/sh\necho \"$# $PWD\" > started\n", true);
+        const QString noProgram = u"No program is set up to open this kind of file."_s;
+        for (const auto& [target, xdgOpen, error] :
+             {std::tuple(QString(), "", u"No file was chosen."_s),
+              std::tuple(file(u"missing.txt"_s), "", u"The file does not exist."_s),
+              std::tuple(u"ftp://example.org/"_s, "", u"This is not a web or mail address."_s),
+              std::tuple(file(u"program folder/run me"_s), "", QString()),
+              std::tuple(file(u"notes.txt"_s), "0", QString()),
+              std::tuple(file(u"notes.txt"_s), "3", noProgram),
+              std::tuple(file(u"marked.mp3"_s), "0", QString()),
+              std::tuple(u"mailto:support@example.org?subject=Hi%20there"_s, "0", QString())}) {
+            QFile::remove(file(u"arguments"_s));
+            qputenv("FAKE_XDG_OPEN", xdgOpen);
+            DesktopShell shell;
+            QList<Shell::Result> outcomes;
+            const auto done = [&outcomes](const Shell::Result& result) { outcomes << result; };
+            target.contains(u':') ? shell.openUrl(QUrl(target), done)
+                                  : shell.openPath(target, done);
+            QCOMPARE(outcomes.size(), *xdgOpen ? 0 : 1);
+            QTRY_COMPARE(outcomes.size(), 1);
+            QCOMPARE(std::pair(outcomes[0].opened, outcomes[0].error),
+                     std::pair(error.isEmpty(), error));
+            QCOMPARE(read(u"arguments"_s), *xdgOpen ? "1 " + target.toLocal8Bit() : "");
+            QTest::qWait(50);
+            QCOMPARE(outcomes.size(), 1);
+        }
+        // A program starts without arguments, in its own folder.
+        QTRY_COMPARE(read(u"program folder/started"_s),
+                     "0 " + QFileInfo(file(u"program folder"_s)).canonicalFilePath().toLocal8Bit());
+
+        // A shell that goes while the desktop is still opening never reports, nor leaves it.
+        qputenv("FAKE_XDG_OPEN", "sleep");
+        auto shell = std::make_unique<DesktopShell>();
+        bool reported = false;
+        shell->openPath(file(u"notes.txt"_s),
+                        [&reported](const Shell::Result&) { reported = true; });
+        QTRY_VERIFY(read(u"pid"_s).toInt() > 0);
+        shell.reset();
+        const bool outlived = kill(read(u"pid"_s).toInt(), 0) == 0;
+        if (outlived)
+            kill(read(u"pid"_s).toInt(), SIGKILL);
+        QVERIFY2(!outlived, "xdg-open outlived the shell");
+        QTest::qWait(50);
+        QVERIFY(!reported);
+    }
+};
+
+QTEST_MAIN(tst_Platform)
+#include "tst_platform.moc"

@@ -1,0 +1,229 @@
+#include "support/MainWindowFixture.h"
+
+#include <QScreen>
+
+#include <tuple>
+
+// The main window: its design, what start-up makes of the settings store, and every option
+// stored the moment the user changes it, and only the way the user changes it.
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::optional<MainWindowFixture> f;
+
+    static QPoint centred(const QWidget& window)
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
+    }
+    // The option mirrors the sleep run reads: action, schedule, black screen, fade.
+    std::tuple<int, int, int, int> flags() const
+    {
+        const RunState& run = f->window->run();
+        return {run.ActionIndex, run.ScheduleMode, run.BlackScreenFlag, run.DiminFlag};
+    }
+    const QString absent = u"<absent>"_s;
+
+    QString stored(std::initializer_list<QLatin1StringView> keys) const
+    {
+        QStringList values;
+        for (const QLatin1StringView key : keys)
+            values << f->stored(key);
+        return values.join(u' ');
+    }
+    // Selects the whole text of an edit box (or a combo box's) and types over it.
+    QLineEdit* typeInto(const char* name, const QString& text) const
+    {
+        QWidget* box = f->focus(name);
+        auto* edit = qobject_cast<QLineEdit*>(box);
+        if (!edit)
+            edit = static_cast<QComboBox*>(box)->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        return edit;
+    }
+    void click(const char* name, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(f->control(name), button);
+    }
+
+    // The window after start-up, shown and active: focus and clicks go to an active window.
+    void shown()
+    {
+        f->create().show();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    }
+
+private slots:
+    void init() { f.emplace(); }
+
+    void theWindowAsDesignedShowsEveryCaptionWhole()
+    {
+        const frmSomnivo& window = f->create(false);
+        QCOMPARE(std::pair(window.size(), window.windowTitle()),
+                 std::pair(QSize(336, 191), u"Somnivo - Auto Shutdown Timer "_s));
+        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
+        // Empty and unchecked until start-up fills the controls in.
+        QCOMPARE(f->options(), u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 "
+                               u"chkDimin=0 chkStartUp=0 ChkMinOnStart=0 chkDaily=0"_s);
+    }
+
+    void firstStartShowsTheDefaultsAndStoresWhatTheRestoreChanged()
+    {
+        frmSomnivo& window = f->create();
+        QCOMPARE(f->options(), u"txtShutDown=5 cmbHour=00 cmbMinute=00 Option1_0 Option2_1 "
+                               u"chkBlackScreen=1 chkDimin=1 chkStartUp=0 ChkMinOnStart=0 "
+                               u"chkDaily=0"_s);
+        QCOMPARE(f->disabled(), u"cmbHour cmbMinute chkDaily"_s);
+        QCOMPARE(flags(), std::tuple(1, 0, 1, 1));
+        QCOMPARE(window.pos(), centred(window));
+        QCOMPARE(f->control<QLabel>("Label4")->text(), u"07:29"_s);
+        QCOMPARE(f->storedFile(), "[Config]\nBlackScreen=1\nDimin=1\nSetTime=5\nShutDown=1\n");
+    }
+
+    void everyStoredOptionIsRestored()
+    {
+        f->store(u"SHour=7 SMinute=30 SetTime=90 ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
+                 u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000"_s);
+        QCOMPARE(f->create().pos(), QPoint(100, 200));
+        QCOMPARE(f->options(), u"txtShutDown=90 cmbHour=07 cmbMinute=30 Option1_1 Option2_3 "
+                               u"chkBlackScreen=0 chkDimin=0 chkStartUp=1 ChkMinOnStart=1 "
+                               u"chkDaily=1"_s);
+        QCOMPARE(f->disabled(), u"txtShutDown Label2"_s);
+        QCOMPARE(flags(), std::tuple(3, 1, 0, 0));
+        // A daily clock time is armed at once: 07:29:50 to 07:30.
+        QCOMPARE(
+            std::pair(f->control<QPushButton>("cmdRestz")->text(), f->window->run().SleepMinutes),
+            std::pair(u"Stop"_s, 1.0));
+    }
+
+    // Nothing start-up cannot show is shown, and nothing the user did not change is rewritten.
+    void valuesNoControlCanShowAreSurvived()
+    {
+        f->store(u"SetTime= SHour=99 SMinute=-7 ShutDown=9 Schedule=5 BlackScreen=7 Dimin=2 "
+                 u"PosX=9999999 PosY=-99999999999999"_s);
+        const QByteArray before = f->storedFile();
+        frmSomnivo& window = f->create();
+        QCOMPARE(f->options(), u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 "
+                               u"chkDimin=2 chkStartUp=0 ChkMinOnStart=0 chkDaily=0"_s);
+        QCOMPARE(f->disabled(), QString());
+        QCOMPARE(flags(), std::tuple(9, 5, 0, 2));
+        QCOMPARE(window.pos(), centred(window));
+        QCOMPARE(f->storedFile(), before);
+    }
+
+    // The box's limit of four characters is for typing; a longer stored countdown is shown and
+    // armed whole, and not stored again.
+    void aLongStoredCountdownIsKeptWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("runMs");
+        QTest::newRow("10000") << u"10000"_s << 600'000'000.0;
+        QTest::newRow("2.505") << u"2.505"_s << 150'300.0;
+        QTest::newRow("12345abc") << u"12345abc"_s << 740'700'000.0;
+    }
+    void aLongStoredCountdownIsKeptWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, runMs);
+        f->store(u"SetTime="_s + text + u" ShutDown=1 BlackScreen=1 Dimin=1"_s);
+        const QByteArray before = f->storedFile();
+        shown();
+        auto* box = f->control<QLineEdit>("txtShutDown");
+        QCOMPARE(box->text(), text);
+        QCOMPARE(f->storedFile(), before);
+        QTest::keyClick(f->focus("txtShutDown"), Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_9);
+        QCOMPARE(box->text(), text); // no fifth character, nor a sixth
+        f->control<QPushButton>("cmdRestz")->click();
+        QCOMPARE(f->window->run().SleepSpanMs, runMs);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_9);
+        QCOMPARE(f->stored(SettingKey::SetTime), text.chopped(1));
+    }
+
+    void checkBoxesAndTheActionStoreEveryChangeAndKeepTheirFlags()
+    {
+        shown();
+        click("chkBlackScreen");
+        QTest::keyClick(f->focus("chkDimin"), Qt::Key_Space);
+        click("ChkMinOnStart");
+        click("chkStartUp");
+        QCOMPARE(stored({SettingKey::BlackScreen, SettingKey::Dimin, SettingKey::MinOnStart,
+                         SettingKey::AutoStart}),
+                 u"0 0 1 1"_s);
+        QCOMPARE(std::pair(f->window->run().BlackScreenFlag, f->window->run().DiminFlag),
+                 std::pair(0, 0));
+        // The action, by the mouse or by the keyboard.
+        click("Option2_2");
+        QCOMPARE(std::pair(f->stored(SettingKey::ShutDown), f->window->run().ActionIndex),
+                 std::pair(u"2"_s, 2));
+        QTest::keyClick(f->focus("Option2_2"), Qt::Key_Right);
+        QCOMPARE(std::pair(f->stored(SettingKey::ShutDown), f->window->run().ActionIndex),
+                 std::pair(u"1"_s, 1));
+    }
+
+    void dailyAndTheScheduleKindAreStoredByTheMouseOnly()
+    {
+        shown();
+        // Arrow keys move between "In" and "At": the inputs follow, the store does not.
+        QTest::keyClick(f->focus("Option1_0"), Qt::Key_Down);
+        QCOMPARE(f->disabled(), u"txtShutDown Label2"_s);
+        QTest::keyClick(f->focus("chkDaily"), Qt::Key_Space);
+        // Nor does a button released away from the box.
+        QTest::mousePress(f->control("chkDaily"), Qt::LeftButton);
+        QTest::mouseRelease(f->control("chkDaily"), Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(stored({SettingKey::Schedule, SettingKey::RunDaily}), absent + u' ' + absent);
+        click("chkDaily");
+        click("Option1_0");
+        QCOMPARE(stored({SettingKey::Schedule, SettingKey::RunDaily}), u"0 0"_s);
+        QCOMPARE(f->disabled(), u"cmbHour cmbMinute chkDaily"_s);
+        // Any button released over an option stores its index, even one that does not select it.
+        click("Option1_1", Qt::RightButton);
+        QVERIFY(f->control<QRadioButton>("Option1_0")->isChecked());
+        QCOMPARE(f->stored(SettingKey::Schedule), u"1"_s);
+    }
+
+    void theCountdownIsStoredAsTypedAndAZeroBecomesOneWhenLeft()
+    {
+        shown();
+        QCOMPARE(typeInto("txtShutDown", u"12345"_s)->text(), u"1234"_s);
+        QCOMPARE(f->stored(SettingKey::SetTime), u"1234"_s);
+        QTest::keyClick(typeInto("txtShutDown", QString()), Qt::Key_Backspace);
+        QCOMPARE(f->stored(SettingKey::SetTime), QString());
+        for (const auto& [typed, kept] : {std::pair(u"00"_s, u"00"_s), std::pair(u"0"_s, u"1"_s)}) {
+            typeInto("txtShutDown", typed);
+            // Clicking a button takes the focus before the button acts: a typed "0" arms a
+            // countdown of one minute.
+            click("cmdRestz");
+            QCOMPARE(std::pair(f->control<QLineEdit>("txtShutDown")->text(),
+                               f->stored(SettingKey::SetTime)),
+                     std::pair(kept, kept));
+        }
+        QCOMPARE(f->window->run().SleepSpanMs, 60'000.0);
+    }
+
+    void hourAndMinuteAreStoredWhenTheFocusLeaves()
+    {
+        shown();
+        click("Option1_1");
+        auto* hour = static_cast<QComboBox*>(f->focus("cmbHour"));
+        QTest::keyClick(hour, Qt::Key_Down);
+        QTest::keyClick(hour, Qt::Key_Down);
+        hour->showPopup(); // opening the list is not leaving the box
+        hour->hidePopup();
+        QCOMPARE(f->stored(SettingKey::SHour), absent);
+        typeInto("cmbMinute", u"7"_s); // a text that is no list item selects nothing
+        QCOMPARE(f->stored(SettingKey::SHour), u"2"_s);
+        click("cmdRestz");
+        QCOMPARE(f->stored(SettingKey::SMinute), u"-1"_s);
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,231 @@
+#include "support/MainWindowFixture.h"
+#include "windows/frmAbout.h"
+#include "windows/frmRunFile.h"
+
+#include <QAbstractProxyModel>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+
+using LayoutChecks::child;
+
+// The Run File dialog, the About window, when the black screen comes and goes, and the main
+// window's life where a real desktop cannot show it: a notification area that comes late or
+// never, ending during start-up, and the logon entry.
+class tst_Windows : public QObject
+{
+    Q_OBJECT
+
+    std::optional<MainWindowFixture> f;
+
+    // Title, fixed size without minimise or maximise buttons, and no caption cut off.
+    static void checkDesign(const QDialog& window, const QString& title, QSize size)
+    {
+        QCOMPARE(std::tuple(window.windowTitle(), window.minimumSize(), window.maximumSize()),
+                 std::tuple(title, size, size));
+        QVERIFY(!(window.windowFlags() &
+                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
+    }
+
+    frmSomnivo& window() const { return *f->window; }
+
+private slots:
+    void init() { f.emplace(); }
+
+    void theRunFileDialogAsDesignedOpensOnMouseReleaseOverRunFileOnly()
+    {
+        f->create();
+        frmRunFile dialog(f->settings, f->window.get());
+        checkDesign(dialog, u"Run File"_s, {314, 59});
+        QCOMPARE(dialog.focusWidget(), child(&dialog, "cmdCancel"));
+        for (const auto* button : dialog.findChildren<QPushButton*>())
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape); // no cancel button: Escape does nothing
+        QVERIFY(dialog.isVisible());
+        dialog.hide();
+
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        for (int times = 0; times < 2; ++times) { // the second time already selected
+            f->closeNextModal();
+            QTest::mouseClick(f->control("Option2_3"), Qt::LeftButton);
+        }
+        // Neither another action nor the keyboard opens it.
+        f->closeNextModal();
+        QTest::mouseClick(f->control("Option2_1"), Qt::LeftButton);
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->closeNextModal();
+        QTest::keyClick(f->focus("Option2_1"), Qt::Key_Right);
+        QVERIFY(f->control<QRadioButton>("Option2_3")->isChecked());
+        QTest::qWait(10);
+        QCOMPARE(f->closedModals, QStringList({u"frmRunFile"_s, u"frmRunFile"_s}));
+    }
+
+    void browsingThenCancelKeepsTheStoredPathAndOkStoresItTrimmed()
+    {
+        f->create();
+        f->store(u"RunFile=/old/file"_s);
+        const QString noDot = f->home.filePath(u"wakeup"_s);
+        QVERIFY(QFile(noDot).open(QIODevice::WriteOnly));
+        frmRunFile browsed(f->settings, f->window.get());
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            QCOMPARE(std::tuple(chooser->windowTitle(), chooser->directory().path(),
+                                chooser->nameFilters(), chooser->selectedNameFilter()),
+                     std::tuple(u"Please select a file"_s, u"/"_s, frmRunFile::FileTypes,
+                                u"Exe Files (*.exe)"_s));
+            // "All Files" lists a file without a dot in its name; "Exe Files" does not.
+            chooser->setDirectory(f->home.path());
+            auto* proxy = chooser->proxyModel();
+            const QPersistentModelIndex file =
+                qobject_cast<QFileSystemModel*>(proxy->sourceModel())->index(noDot);
+            QTRY_VERIFY(!proxy->mapFromSource(file).isValid());
+            chooser->selectNameFilter(frmRunFile::FileTypes.last());
+            emit chooser->filterSelected(frmRunFile::FileTypes.last());
+            QTRY_VERIFY(proxy->mapFromSource(file).isValid());
+            chooser->selectFile(noDot);
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        browsed.Command1_Click();
+        QCOMPARE(child<QLineEdit>(&browsed, "Text1")->text(), noDot);
+        browsed.cmdCancel_Click();
+
+        // The stored path is shown again; blanks count as empty; OK stores the path trimmed.
+        frmRunFile dialog(f->settings, f->window.get());
+        auto* path = child<QLineEdit>(&dialog, "Text1");
+        QCOMPARE(path->text(), u"/old/file"_s);
+        path->setText(u"   "_s);
+        f->closeNextModal();
+        dialog.cmdOK_Click();
+        QCOMPARE(f->closedModals, QStringList{u"Run File Setup: Please choose a file which you "
+                                              u"want to run in time (Information)"_s});
+        QCOMPARE(std::pair(f->stored(SettingKey::RunFile), dialog.result()),
+                 std::pair(u"/old/file"_s, 0));
+        path->setText(u"  /home/me/wake up.sh \t"_s);
+        dialog.cmdOK_Click();
+        QCOMPARE(std::pair(f->stored(SettingKey::RunFile), dialog.result()),
+                 std::pair(u"/home/me/wake up.sh"_s, int(QDialog::Accepted)));
+    }
+
+    void theAboutWindowAsDesignedOpensAMailAndClosesOnEnter()
+    {
+        f->create();
+        frmAbout about(f->shell, f->window.get());
+        checkDesign(about, u"About Somnivo - Auto Shutdown Timer"_s, {329, 132});
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::mouseClick(child(&about, "Label2"), Qt::LeftButton);
+        QCOMPARE(f->shell.openedUrls, QList<QUrl>{QUrl(u"mailto:support@example.org"_s)});
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+    }
+
+    void theBlackScreenComesOnlyWhenWantedAndGoesBeforeTheRunFileOpens()
+    {
+        f->create();
+        SleepRun& run = f->window->sleepRun();
+        RunState& state = f->window->run();
+        // Off, the timer stops itself; already up, no second one comes.
+        f->closeNextModal();
+        state.BlackScreenFlag = 0;
+        run.timer1().start();
+        run.Timer1_Timer();
+        QVERIFY(!run.timer1().isActive());
+        state.BlackScreenFlag = 1;
+        state.BlackScreenShown = true;
+        run.Timer1_Timer();
+        QTest::qWait(1);
+        QCOMPARE(f->closedModals, QStringList());
+
+        // Up, it stays up until dismissed; the end of a Run File run closes it before opening.
+        state.BlackScreenShown = false;
+        bool screenUpWhenOpened = true;
+        f->shell.onOpen = [&] { screenUpWhenOpened = state.BlackScreenShown; };
+        f->store(u"ShutDown=3"_s);
+        f->control<QLineEdit>("txtShutDown")->setText(u"0.05"_s);
+        f->control<QPushButton>("cmdRestz")->click(); // a run of 3 s
+        QTimer::singleShot(0, [&] {
+            QVERIFY(state.BlackScreenShown);
+            f->clock.advance(4000);
+            run.timCheckEnd_Timer();
+        });
+        run.Timer1_Timer(); // returns once the black screen has closed
+        QCOMPARE(f->shell.openedPaths.size(), 1);
+        QVERIFY(!screenUpWhenOpened && !state.BlackScreenShown);
+    }
+
+    void withoutANotificationAreaMinimisingStaysInTheTaskbarUntilOneComes()
+    {
+        f->tray.available = false;
+        f->create().showAfterLoad();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        window().showMinimized();
+        QTest::qWait(20);
+        QVERIFY(window().isVisible() && window().isMinimized());
+
+        // An area that turns up later gets the icon, and the window goes there.
+        f->tray.available = true;
+        f->tray.calls.clear();
+        window().showNormal();
+        window().showMinimized();
+        QTRY_VERIFY(!window().isVisible());
+        QCOMPARE(f->tray.calls.first(), u"hide"_s);
+        QCOMPARE(f->tray.calls.last(), u"show"_s);
+        f->tray.click(QSystemTrayIcon::Trigger);
+        QVERIFY(window().isVisible() && !window().isMinimized());
+    }
+
+    void minimizeOnStartStartsInTheTrayOrTheTaskbar()
+    {
+        for (const bool area : {true, false}) {
+            init();
+            f->tray.available = area;
+            f->store(u"MinOnStart=1"_s);
+            f->create().showAfterLoad();
+            QCOMPARE(window().isVisible(), !area);
+            QVERIFY(area || window().isMinimized());
+        }
+    }
+
+    void endingDuringStartUpKeepsTheStoredPosition()
+    {
+        f->mixer.opens = false; // start-up waits in its message
+        f->store(u"PosX=1500"_s);
+        QTimer::singleShot(0, [this] {
+            QVERIFY(window().close());
+            if (QWidget* message = QApplication::activeModalWidget())
+                message->close();
+        });
+        f->create().showAfterLoad();
+        QVERIFY(window().isClosed() && !window().isVisible());
+        QCOMPARE(f->storedFile(), "[Config]\nPosX=1500\n");
+    }
+
+    void theLogonEntryFollowsTheBoxAndTheWebAddressOpensThePage()
+    {
+        using Entries = QList<QPair<QString, bool>>;
+        const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
+        f->create();
+        QVERIFY(f->autostart.entries.isEmpty()); // unchecked at start: nothing to write
+        QTest::mouseClick(f->control("chkStartUp"), Qt::LeftButton);
+        QTest::mouseClick(f->control("chkStartUp"), Qt::LeftButton);
+        QCOMPARE(f->autostart.entries, Entries({{folder, true}, {folder, false}}));
+        // Every start with the box checked writes it again; the grey state clears it.
+        for (const auto& [stored, enabled] : {std::pair("1", true), std::pair("2", false)}) {
+            MainWindowFixture again;
+            again.store(u"AutoStart="_s + QLatin1StringView(stored));
+            again.create();
+            QCOMPARE(again.autostart.entries, Entries({{folder, enabled}}));
+        }
+        QTest::mouseClick(f->control("Label1"), Qt::LeftButton);
+        QCOMPARE(f->shell.openedUrls, QList<QUrl>{QUrl(u"https://example.org/"_s)});
+    }
+};
+
+QTEST_MAIN(tst_Windows)
+#include "tst_windows.moc"
