@@ -1,12 +1,14 @@
 #include "ApplicationSetup.h"
 #include "SettingsStore.h"
 #include "frmSomnivo.h"
+#include "platform/FallbackMixer.h"
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/DesktopWindowSystem.h"
 #include "platform/linux/LockFileInstanceGuard.h"
 #include "platform/linux/LogindSessionControl.h"
+#include "platform/linux/PulseAudioMixer.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/XdgAutostartStore.h"
 #include "tray/QtTrayIconBackend.h"
@@ -28,7 +30,10 @@ int main(int argc, char* argv[])
 
     ApplicationSetup::apply();
     BootClock clock;
-    AlsaMixer mixer;
+    // The sound server's own protocol where one answers (one request a volume step), else ALSA.
+    PulseAudioMixer pulseAudio;
+    AlsaMixer alsa;
+    FallbackMixer mixer{&pulseAudio, &alsa};
     LogindSessionControl session;
     DesktopShell shell;
     XdgAutostartStore autostart;

@@ -1,5 +1,7 @@
 #include "AlsaMixer.h"
 
+#include "VolumeScale.h"
+
 #include <algorithm>
 #include <alsa/asoundlib.h>
 #include <string>
@@ -9,7 +11,6 @@ namespace {
 constexpr const char* DeviceName = "default";
 constexpr quint32 LineId = 1;
 constexpr quint32 ControlId = 1;
-constexpr qint64 ValueMaximum = 65535;
 
 // alsa-lib reports every failed attempt on stderr; our return values already say it all.
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
@@ -93,7 +94,7 @@ std::optional<Mixer::Control> AlsaMixer::findControl(quint32 lineId, quint32 con
 {
     if (lineId != LineId || controlType != VolumeControl || !m_element)
         return std::nullopt;
-    return Control{ControlId, 0, qint32(ValueMaximum)};
+    return Control{ControlId, 0, 65535};
 }
 
 std::optional<quint32> AlsaMixer::readValue(quint32 controlId)
@@ -112,26 +113,6 @@ bool AlsaMixer::writeValue(quint32 controlId, quint32 value)
     if (!m_opened || controlId != ControlId)
         return false;
     return writeOnce(value) || (reattach() && writeOnce(value));
-}
-
-quint32 AlsaMixer::valueFromRaw(long raw, long minimum, long maximum)
-{
-    if (maximum <= minimum)
-        return 0;
-    const qint64 span = qint64(maximum) - minimum;
-    const qint64 offset = std::clamp<qint64>(raw, minimum, maximum) - minimum;
-    return quint32((offset * ValueMaximum + span / 2) / span);
-}
-
-long AlsaMixer::rawFromValue(quint32 value, long minimum, long maximum)
-{
-    if (maximum <= minimum)
-        return minimum;
-    const qint64 span = qint64(maximum) - minimum;
-    // Limiting the value keeps the result inside the raw range: ALSA silently drops a write
-    // outside it, which would leave the volume where it was.
-    const qint64 limited = std::min<qint64>(value, ValueMaximum);
-    return long(minimum + (limited * span + ValueMaximum / 2) / ValueMaximum);
 }
 
 bool AlsaMixer::attach()
@@ -202,7 +183,7 @@ std::optional<quint32> AlsaMixer::readOnce()
     }
     if (!loudest)
         return std::nullopt;
-    return valueFromRaw(*loudest, minimum, maximum);
+    return VolumeScale::valueFromRaw(*loudest, minimum, maximum);
 }
 
 bool AlsaMixer::writeOnce(quint32 value)
@@ -214,6 +195,6 @@ bool AlsaMixer::writeOnce(quint32 value)
     if (!refresh(true) ||
         snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
         return false;
-    const long raw = std::clamp(rawFromValue(value, minimum, maximum), minimum, maximum);
+    const long raw = VolumeScale::rawFromValue(value, minimum, maximum);
     return snd_mixer_selem_set_playback_volume_all(m_element, raw) >= 0;
 }

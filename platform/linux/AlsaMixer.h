@@ -25,10 +25,6 @@ public:
     std::optional<quint32> readValue(quint32 controlId) override;
     bool writeValue(quint32 controlId, quint32 value) override;
 
-    // The element's raw range [minimum, maximum] seen as 0..65535, rounded to nearest both ways.
-    static quint32 valueFromRaw(long raw, long minimum, long maximum);
-    static long rawFromValue(quint32 value, long minimum, long maximum);
-
 private:
     bool attach();
     void detach();

@@ -5,13 +5,14 @@ SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 SOMNIVO_PACKAGES=(
     # build
-    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev clang-format
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libpulse-dev
+    libxcb1-dev clang-format
     # program
     libasound2-plugins xdg-utils fonts-dejavu-core fonts-liberation fonts-wine
-    # tests: private X server, window manager, real input, screenshots
-    xvfb openbox xdotool x11-utils x11-apps imagemagick libx11-dev libxfixes-dev
-    # tests: private buses and sound server
-    dbus python3-dbus python3-gi pulseaudio pulseaudio-utils alsa-utils
+    # tests: private X server, window manager, real input, screenshots, the pointer's image
+    xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
+    # tests: private buses with fake services, private sound server
+    dbus python3 python3-dbus python3-gi pulseaudio pulseaudio-utils
 )
 
 somnivo_missing_packages() {

@@ -1,6 +1,7 @@
 #include "ProgramInfo.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/LockFileInstanceGuard.h"
+#include "platform/linux/VolumeScale.h"
 #include "platform/linux/XdgAutostartStore.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +51,22 @@ private slots:
               true);
         qputenv("FAKE_DIR", m_dir.path().toLocal8Bit());
         qputenv("PATH", file(u"bin:"_s).toLocal8Bit() + qgetenv("PATH"));
+    }
+
+    // Whichever side is finer, there and back again lands where it started; the ends are held.
+    void volumesScaleBothWays()
+    {
+        using namespace VolumeScale;
+        for (const auto& [low, high] : {std::pair(0L, 65536L), std::pair(0L, 31L),
+                                        std::pair(-10239L, 0L), std::pair(100L, 1000100L)}) {
+            QCOMPARE(std::pair(valueFromRaw(low - 1, low, high), valueFromRaw(high + 1, low, high)),
+                     std::pair(0u, 65535u));
+            QCOMPARE(rawFromValue(std::numeric_limits<quint32>::max(), low, high), high);
+            for (long raw = low; raw <= high && high - low <= 65535; ++raw)
+                QCOMPARE(rawFromValue(valueFromRaw(raw, low, high), low, high), raw);
+            for (quint32 value = 0; value <= 65535 && high - low > 65535; ++value)
+                QCOMPARE(valueFromRaw(rawFromValue(value, low, high), low, high), value);
+        }
     }
 
     void aSecondCopyIsRefusedAndAsksTheFirstToShowUntilTheFirstIsGone()

@@ -1,0 +1,29 @@
+#include "VolumeScale.h"
+
+#include <algorithm>
+
+namespace {
+constexpr qint64 ValueMaximum = 65535;
+} // namespace
+
+namespace VolumeScale {
+
+quint32 valueFromRaw(long raw, long minimum, long maximum)
+{
+    if (maximum <= minimum)
+        return 0;
+    const qint64 span = qint64(maximum) - minimum;
+    const qint64 offset = std::clamp<qint64>(raw, minimum, maximum) - minimum;
+    return quint32((offset * ValueMaximum + span / 2) / span);
+}
+
+long rawFromValue(quint32 value, long minimum, long maximum)
+{
+    if (maximum <= minimum)
+        return minimum;
+    const qint64 span = qint64(maximum) - minimum;
+    const qint64 limited = std::min<qint64>(value, ValueMaximum);
+    return long(minimum + (limited * span + ValueMaximum / 2) / ValueMaximum);
+}
+
+} // namespace VolumeScale
