@@ -168,9 +168,10 @@ void frmSomnivo::Form_Load()
     selectPosition(m_ui->cmbMinute,
                    m_settings.ReadNumber(SettingKey::SMinute, QStringLiteral("00")));
 
-    m_cSysTray1.setInTray(true);
-    m_cSysTray1.setTrayTip(QStringLiteral("Somnivo - Auto Shutdown Timer"));
-    m_trayShownWithArea = m_cSysTray1.isAvailable();
+    // The icon goes to the notification area as soon as the window has been drawn (or at once
+    // when there will be no window): registering it takes the bus a few round trips that the
+    // first sight of the window need not wait for.
+    m_trayIconDue = true;
 
     // Without a mixer the user is told once; every other option is still restored.
     if (m_mixerVolume.open()) {
@@ -244,15 +245,30 @@ void frmSomnivo::restorePosition()
 
 void frmSomnivo::showAfterLoad()
 {
-    if (!m_startsInTray && !m_closed)
-        show();
+    if (m_startsInTray || m_closed)
+        return;
+    show();
+    // Should the window not be drawn soon (a window manager that keeps it unmapped), the icon
+    // still comes.
+    QTimer::singleShot(500, this, &frmSomnivo::showTrayIcon);
+}
+
+void frmSomnivo::showTrayIcon()
+{
+    if (!m_trayIconDue)
+        return;
+    m_trayIconDue = false;
+    m_cSysTray1.setInTray(true);
+    m_cSysTray1.setTrayTip(QStringLiteral("Somnivo - Auto Shutdown Timer"));
 }
 
 bool frmSomnivo::canHideInTray()
 {
+    showTrayIcon();
     if (!m_cSysTray1.InTray() || !m_cSysTray1.isAvailable())
         return false;
-    // A notification area that came after the icon was first shown gets the icon now.
+    // An icon shown before there was a notification area is shown again once there is one.
+    // (Whether there was one when it was shown is not asked then: that costs a bus round trip.)
     if (!m_trayShownWithArea) {
         m_cSysTray1.setInTray(false);
         m_cSysTray1.setInTray(true);
@@ -317,6 +333,8 @@ void frmSomnivo::Timer2_Timer()
 
 void frmSomnivo::paintEvent(QPaintEvent*)
 {
+    if (m_trayIconDue)
+        QTimer::singleShot(0, this, &frmSomnivo::showTrayIcon);
     // The window itself shows the colour of a window border; the frames on it are button-face.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window).darker(108));
@@ -338,6 +356,7 @@ void frmSomnivo::closeEvent(QCloseEvent* event)
         m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
         m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
     }
+    m_trayIconDue = false;
     m_cSysTray1.setInTray(false);
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {

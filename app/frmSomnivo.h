@@ -92,6 +92,7 @@ private:
     void restorePosition();
     // Whether a minimised window can go to the notification area, with a way back.
     bool canHideInTray();
+    void showTrayIcon();
 
     void showRunFileDialog();
     // Hand-off to the autostart entry, which is not part of this window.
@@ -120,6 +121,7 @@ private:
     PlatformServices m_services;
     SleepRun m_sleepRun;
     cSysTray m_cSysTray1;
+    bool m_trayIconDue = false;
     bool m_trayShownWithArea = false;
     bool m_startsInTray = false;
     bool m_closed = false;

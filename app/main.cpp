@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "SettingsStore.h"
 #include "frmSomnivo.h"
+#include "platform/EarlyOpenedMixer.h"
 #include "platform/FallbackMixer.h"
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
@@ -28,12 +29,14 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    ApplicationSetup::apply();
-    BootClock clock;
-    // The sound server's own protocol where one answers (one request a volume step), else ALSA.
+    // The sound server's own protocol where one answers (one request a volume step), else ALSA;
+    // reached while the rest of start-up goes on.
     PulseAudioMixer pulseAudio;
     AlsaMixer alsa;
-    FallbackMixer mixer{&pulseAudio, &alsa};
+    FallbackMixer anyMixer{&pulseAudio, &alsa};
+    EarlyOpenedMixer mixer(anyMixer);
+    ApplicationSetup::apply();
+    BootClock clock;
     LogindSessionControl session;
     DesktopShell shell;
     XdgAutostartStore autostart;

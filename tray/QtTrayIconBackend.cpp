@@ -1,12 +1,16 @@
 #include "QtTrayIconBackend.h"
 
-QtTrayIconBackend::QtTrayIconBackend()
+QSystemTrayIcon& QtTrayIconBackend::icon()
 {
-    QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon,
-                     [this](QSystemTrayIcon::ActivationReason reason) {
-                         if (m_handler)
-                             m_handler(reason);
-                     });
+    if (!m_icon) {
+        m_icon = std::make_unique<QSystemTrayIcon>();
+        QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, m_icon.get(),
+                         [this](QSystemTrayIcon::ActivationReason reason) {
+                             if (m_handler)
+                                 m_handler(reason);
+                         });
+    }
+    return *m_icon;
 }
 
 void QtTrayIconBackend::setActivationHandler(ActivationHandler handler)

@@ -4,21 +4,23 @@
 
 #include <QSystemTrayIcon>
 
+#include <memory>
+
 // The icon as Qt shows it: a StatusNotifierItem on D-Bus, or an XEmbed icon where the desktop
-// only has that.
+// only has that. Qt's icon is only made when first needed: making it connects to the bus.
 class QtTrayIconBackend final : public TrayIconBackend
 {
 public:
-    QtTrayIconBackend();
-
     bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
-    void show() override { m_icon.show(); }
-    void hide() override { m_icon.hide(); }
-    void setIcon(const QIcon& icon) override { m_icon.setIcon(icon); }
-    void setToolTip(const QString& tip) override { m_icon.setToolTip(tip); }
+    void show() override { icon().show(); }
+    void hide() override { icon().hide(); }
+    void setIcon(const QIcon& image) override { icon().setIcon(image); }
+    void setToolTip(const QString& tip) override { icon().setToolTip(tip); }
     void setActivationHandler(ActivationHandler handler) override;
 
 private:
-    QSystemTrayIcon m_icon;
+    QSystemTrayIcon& icon();
+
+    std::unique_ptr<QSystemTrayIcon> m_icon;
     ActivationHandler m_handler;
 };

@@ -1,8 +1,18 @@
 #include "LockFileInstanceGuard.h"
 
 #include <QDir>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +27,18 @@ QString runtimeFolder()
     return folder;
 }
 
+// The socket's address, or nothing when the path does not fit one.
+std::optional<sockaddr_un> addressOf(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.size() >= qsizetype(sizeof(address.sun_path)))
+        return std::nullopt;
+    std::copy(encoded.begin(), encoded.end(), address.sun_path);
+    return address;
+}
+
 } // namespace
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QObject* parent)
@@ -29,7 +51,8 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QObject* pa
 
 LockFileInstanceGuard::~LockFileInstanceGuard()
 {
-    m_server.close();
+    if (m_listener >= 0)
+        ::close(m_listener);
 }
 
 bool LockFileInstanceGuard::tryAcquire()
@@ -44,33 +67,60 @@ bool LockFileInstanceGuard::tryAcquire()
 
 void LockFileInstanceGuard::listen()
 {
-    const QString socketPath = m_basePath + QStringLiteral(".socket");
-    // Only the holder of the lock gets here, so a socket file still present is a leftover.
-    QLocalServer::removeServer(socketPath);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server.listen(socketPath))
+    const QString path = m_basePath + QStringLiteral(".socket");
+    const auto address = addressOf(path);
+    m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (!address || m_listener < 0)
         return;
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server.nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->readAll().contains(ShowRequest.trimmed()))
-                    emit showRequested();
-                client->disconnectFromServer();
-            });
-        }
-    });
+    // Only the holder of the lock gets here, so a socket file still present is a leftover.
+    ::unlink(address->sun_path);
+    if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) < 0 ||
+        ::chmod(address->sun_path, 0600) < 0 || ::listen(m_listener, 8) < 0) {
+        ::close(m_listener);
+        m_listener = -1;
+        return;
+    }
+    auto* incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(incoming, &QSocketNotifier::activated, this, &LockFileInstanceGuard::accept);
+}
+
+void LockFileInstanceGuard::accept()
+{
+    int client = -1;
+    while ((client = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0) {
+        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
+        auto received = std::make_shared<QByteArray>();
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, client, notifier, received] { receive(client, notifier, *received); });
+    }
+}
+
+void LockFileInstanceGuard::receive(int client, QSocketNotifier* notifier, QByteArray& received)
+{
+    char buffer[512];
+    ssize_t count = 0;
+    while ((count = ::read(client, buffer, sizeof buffer)) > 0 && received.size() < 4096)
+        received.append(buffer, count);
+    const bool whole = received.contains('\n');
+    if (!whole && count < 0 && errno == EAGAIN)
+        return; // more to come
+    notifier->deleteLater();
+    ::close(client);
+    if (whole && received.startsWith(ShowRequest))
+        emit showRequested();
 }
 
 void LockFileInstanceGuard::askRunningCopyToShow()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_basePath + QStringLiteral(".socket"));
-    if (!socket.waitForConnected(DeliveryTimeoutMs))
+    const auto address = addressOf(m_basePath + QStringLiteral(".socket"));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (!address || socket < 0)
         return;
-    socket.write(ShowRequest);
-    socket.waitForBytesWritten(DeliveryTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(DeliveryTimeoutMs);
+    pollfd writable{socket, POLLOUT, 0};
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 ||
+        (errno == EAGAIN && ::poll(&writable, 1, DeliveryTimeoutMs) == 1)) {
+        [[maybe_unused]] const auto written =
+            ::write(socket, ShowRequest.data(), ShowRequest.size());
+    }
+    ::close(socket);
 }

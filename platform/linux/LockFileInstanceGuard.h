@@ -2,11 +2,13 @@
 
 #include "platform/InstanceGuard.h"
 
-#include <QLocalServer>
 #include <QLockFile>
 
+class QSocketNotifier;
+
 // A lock file in the user's runtime folder decides which copy runs; the running copy listens on
-// a local socket beside it for requests to show itself.
+// a local socket beside it for requests to show itself. (Plain POSIX sockets: Qt's own would
+// load Qt Network, a few milliseconds of every start.)
 class LockFileInstanceGuard final : public InstanceGuard
 {
     Q_OBJECT
@@ -21,8 +23,10 @@ public:
 
 private:
     void listen();
+    void accept();
+    void receive(int client, QSocketNotifier* notifier, QByteArray& received);
 
     QString m_basePath;
     QLockFile m_lock;
-    QLocalServer m_server;
+    int m_listener = -1;
 };
