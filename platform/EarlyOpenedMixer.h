@@ -10,7 +10,8 @@ class EarlyOpenedMixer final : public Mixer
 {
 public:
     explicit EarlyOpenedMixer(Mixer& mixer)
-        : m_mixer(mixer), m_opening(std::async(std::launch::async, [&mixer] { return mixer.open(); }))
+        : m_mixer(mixer),
+          m_opening(std::async(std::launch::async, [&mixer] { return mixer.open(); }))
     {}
 
     bool open() override { return m_opening.valid() && m_opening.get(); }

@@ -1,14 +1,9 @@
 #!/usr/bin/python3
-"""Private services for the system tests, and the real program on them.
-
-A Session starts what a test asks for: a virtual X display (Xvfb, optionally with openbox and a
-patterned root), a PulseAudio with a null sink reached through ALSA's pulse plugin, a system bus
-with a fake logind, a session bus with a fake notification area. All of it lives in a throwaway
-folder and dies with the session or the test process, and the program only ever gets an
-environment built here: it never reaches the machine's own display, buses or sound server.
-
-As a launcher it starts what its options name and runs a command there:
-    harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
+"""Private services for the system tests, and the real program on them: Xvfb (with openbox and a
+patterned root if asked), PulseAudio with a null sink, a system bus with a fake logind, a session
+bus with a fake notification area, in a throwaway folder, dying with the test. The program only
+gets an environment built here: it never reaches the machine's own display, buses or sound.
+As a launcher: harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
 """
 
 import configparser
@@ -28,7 +23,7 @@ SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "suppor
 NOWHERE = "unix:path=/nonexistent/somnivo-test"
 MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
 SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 178), (245, 178), (183, 134)  # in the main window
-X11, XFIXES = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+X11 = ctypes.CDLL("libX11.so.6")
 X11.XOpenDisplay.restype = ctypes.c_void_p
 X11.XDefaultRootWindow.restype = ctypes.c_ulong
 X11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
@@ -97,10 +92,8 @@ class Session:
 
     def records(self, name):
         """The lines a fake recorded: "calls" (logind), "tray" (the notification area)."""
-        if not os.path.exists(self.path(name)):
-            return []
-        with open(self.path(name), encoding="utf-8") as record:
-            return record.read().splitlines()
+        path = self.path(name)
+        return open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
 
     def _start_display(self, wm, retro):
         read, write = os.pipe()
@@ -130,15 +123,6 @@ class Session:
                    stderr=subprocess.DEVNULL)
         assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
 
-    def set_volume(self, volume):
-        """As another program would: "25%", or raw units (65536 = 100 %)."""
-        self.run("pactl", "set-sink-volume", "testsink", str(volume))
-
-    def volume(self):
-        """The sink's loudest channel in raw units."""
-        return max(map(int, re.findall(r":\s*(\d+)\s*/", self.run(
-            "pactl", "get-sink-volume", "testsink"))))
-
     def _start_bus(self, variable, name, fake, record):
         """A dbus-daemon of this session's own, with a python3-dbus fake service on it."""
         self.env[variable] = "unix:path=" + self.path(name)
@@ -167,14 +151,6 @@ class Session:
         parser.optionxform = str
         parser.read(self.settings_file, encoding="utf-8")
         return dict(parser["Config"]) if parser.has_section("Config") else {}
-
-    def marker_script(self):
-        """An executable script, with a blank in its name, that creates the file "marker"."""
-        script = self.path("wake up.sh")
-        with open(script, "w", encoding="utf-8") as file:
-            file.write(f"#!/bin/sh\ntouch '{self.path('marker')}'\n")
-        os.chmod(script, 0o755)
-        return script
 
     def launch(self, *arguments, wait=True):
         self.program = self.spawn([os.environ["SOMNIVO_PROGRAM"]] + list(arguments))
@@ -230,19 +206,6 @@ class Session:
             return work(display)
         finally:
             X11.XCloseDisplay(display)
-
-    def pointer_visible(self):
-        """Whether any pixel of the pointer the X server shows is not transparent."""
-        class Image(ctypes.Structure):
-            _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("w", ctypes.c_ushort),
-                        ("h", ctypes.c_ushort), ("hot", ctypes.c_ushort * 2),
-                        ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong))]
-        XFIXES.XFixesGetCursorImage.restype = ctypes.POINTER(Image)
-
-        def visible(display):
-            image = XFIXES.XFixesGetCursorImage(display).contents
-            return any(image.pixels[i] >> 24 for i in range(image.w * image.h))
-        return self._x(visible)
 
     def stop_at_map(self, width, timeout=15):
         """Stops the program the instant the X server maps a window this wide, before the program

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -68,15 +67,6 @@ private slots:
         file.write("[Config]\nRunFile=/tmp/a, b\n");
         file.close();
         QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), u"/tmp/a,b"_s);
-    }
-
-    void aWriteThatCannotReachTheDiskSaysSo()
-    {
-        // The configuration folder is a plain file, so nothing can be created below it.
-        QVERIFY(QFile(home->filePath(u"blocked"_s)).open(QIODevice::WriteOnly));
-        qputenv("XDG_CONFIG_HOME", home->filePath(u"blocked"_s).toLocal8Bit());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Could not store"_s));
-        QVERIFY(!store.WriteSetting(SettingKey::Dimin, u"0"_s));
     }
 };
 

@@ -1,4 +1,6 @@
 #include "support/MainWindowFixture.h"
+#include "windows/frmAbout.h"
+#include "windows/frmRunFile.h"
 
 #include <QScreen>
 
@@ -12,17 +14,6 @@ class tst_MainWindow : public QObject
 
     std::optional<MainWindowFixture> f;
 
-    static QPoint centred(const QWidget& window)
-    {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
-    }
-    // The option mirrors the sleep run reads: action, schedule, black screen, fade.
-    std::tuple<int, int, int, int> flags() const
-    {
-        const RunState& run = f->window->run();
-        return {run.ActionIndex, run.ScheduleMode, run.BlackScreenFlag, run.DiminFlag};
-    }
     const QString absent = u"<absent>"_s;
 
     QString stored(std::initializer_list<QLatin1StringView> keys) const
@@ -58,63 +49,80 @@ class tst_MainWindow : public QObject
 private slots:
     void init() { f.emplace(); }
 
-    void theWindowAsDesignedShowsEveryCaptionWhole()
+    // Every window keeps its size, without a maximise button, and every caption fits.
+    void everyWindowShowsEveryCaptionWhole()
     {
-        const frmSomnivo& window = f->create(false);
-        QCOMPARE(std::pair(window.size(), window.windowTitle()),
-                 std::pair(QSize(336, 191), u"Somnivo - Auto Shutdown Timer "_s));
-        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        for (const QWidget* control : window.findChildren<QWidget*>())
-            QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
-        // Empty and unchecked until start-up fills the controls in.
-        QCOMPARE(f->options(), u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 "
-                               u"chkDimin=0 chkStartUp=0 ChkMinOnStart=0 chkDaily=0"_s);
+        frmSomnivo& main = f->create(false);
+        frmRunFile runFile(f->settings, &main);
+        frmAbout about(f->shell, &main);
+        for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 191}),
+                                           {&runFile, {314, 59}},
+                                           {&about, {329, 132}}}) {
+            QCOMPARE(std::pair(window->minimumSize(), window->maximumSize()),
+                     std::pair(size, size));
+            QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+            for (const QWidget* control : window->findChildren<QWidget*>())
+                QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
+        }
+        QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
     }
 
-    void firstStartShowsTheDefaultsAndStoresWhatTheRestoreChanged()
+    // Start-up shows what is stored, or the defaults; only the controls whose restore changed
+    // them store anything, and nothing no control can show is shown.
+    void startUpRestoresWhatIsStored_data()
     {
-        frmSomnivo& window = f->create();
-        QCOMPARE(f->options(), u"txtShutDown=5 cmbHour=00 cmbMinute=00 Option1_0 Option2_1 "
-                               u"chkBlackScreen=1 chkDimin=1 chkStartUp=0 ChkMinOnStart=0 "
-                               u"chkDaily=0"_s);
-        QCOMPARE(f->disabled(), u"cmbHour cmbMinute chkDaily"_s);
-        QCOMPARE(flags(), std::tuple(1, 0, 1, 1));
-        QCOMPARE(window.pos(), centred(window));
-        QCOMPARE(f->control<QLabel>("Label4")->text(), u"07:29"_s);
-        QCOMPARE(f->storedFile(), "[Config]\nBlackScreen=1\nDimin=1\nSetTime=5\nShutDown=1\n");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");    // options | disabled inputs | the button's caption
+        QTest::addColumn<QString>("flags");    // action, schedule, black screen, fade
+        QTest::addColumn<QByteArray>("after"); // the settings file afterwards; empty: unchanged
+        QTest::newRow("first start")
+            << QString()
+            << u"txtShutDown=5 cmbHour=00 cmbMinute=00 Option1_0 Option2_1 chkBlackScreen=1 "
+               u"chkDimin=1 chkStartUp=0 ChkMinOnStart=0 chkDaily=0 | cmbHour cmbMinute chkDaily"
+               u" | Sleep Now!"_s
+            << u"1 0 1 1"_s
+            << QByteArray("[Config]\nBlackScreen=1\nDimin=1\nSetTime=5\nShutDown=1\n");
+        // A daily clock time is armed at once.
+        QTest::newRow("every option")
+            << u"SHour=7 SMinute=30 SetTime=90 ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
+               u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000"_s
+            << u"txtShutDown=90 cmbHour=07 cmbMinute=30 Option1_1 Option2_3 chkBlackScreen=0 "
+               u"chkDimin=0 chkStartUp=1 ChkMinOnStart=1 chkDaily=1 | txtShutDown Label2 | Stop"_s
+            << u"3 1 0 0"_s << QByteArray();
+        QTest::newRow("values no control can show")
+            << u"SetTime= SHour=99 SMinute=-7 ShutDown=9 Schedule=5 BlackScreen=7 Dimin=2 "
+               u"PosX=9999999 PosY=-99999999999999"_s
+            << u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 chkDimin=2 "
+               u"chkStartUp=0 ChkMinOnStart=0 chkDaily=0 |  | Sleep Now!"_s
+            << u"9 5 0 2"_s << QByteArray();
     }
-
-    void everyStoredOptionIsRestored()
+    void startUpRestoresWhatIsStored()
     {
-        f->store(u"SHour=7 SMinute=30 SetTime=90 ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
-                 u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000"_s);
-        QCOMPARE(f->create().pos(), QPoint(100, 200));
-        QCOMPARE(f->options(), u"txtShutDown=90 cmbHour=07 cmbMinute=30 Option1_1 Option2_3 "
-                               u"chkBlackScreen=0 chkDimin=0 chkStartUp=1 ChkMinOnStart=1 "
-                               u"chkDaily=1"_s);
-        QCOMPARE(f->disabled(), u"txtShutDown Label2"_s);
-        QCOMPARE(flags(), std::tuple(3, 1, 0, 0));
-        // A daily clock time is armed at once: 07:29:50 to 07:30.
-        QCOMPARE(
-            std::pair(f->control<QPushButton>("cmdRestz")->text(), f->window->run().SleepMinutes),
-            std::pair(u"Stop"_s, 1.0));
-    }
-
-    // Nothing start-up cannot show is shown, and nothing the user did not change is rewritten.
-    void valuesNoControlCanShowAreSurvived()
-    {
-        f->store(u"SetTime= SHour=99 SMinute=-7 ShutDown=9 Schedule=5 BlackScreen=7 Dimin=2 "
-                 u"PosX=9999999 PosY=-99999999999999"_s);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, flags);
+        QFETCH(QByteArray, after);
+        if (!stored.isEmpty())
+            f->store(stored);
         const QByteArray before = f->storedFile();
         frmSomnivo& window = f->create();
-        QCOMPARE(f->options(), u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 "
-                               u"chkDimin=2 chkStartUp=0 ChkMinOnStart=0 chkDaily=0"_s);
-        QCOMPARE(f->disabled(), QString());
-        QCOMPARE(flags(), std::tuple(9, 5, 0, 2));
-        QCOMPARE(window.pos(), centred(window));
-        QCOMPARE(f->storedFile(), before);
+        const RunState& run = window.run();
+        QCOMPARE(
+            QStringList({f->options(), f->disabled(), f->control<QPushButton>("cmdRestz")->text()})
+                .join(u" | "),
+            shown);
+        QCOMPARE(u"%1 %2 %3 %4"_s.arg(run.ActionIndex)
+                     .arg(run.ScheduleMode)
+                     .arg(run.BlackScreenFlag)
+                     .arg(run.DiminFlag),
+                 flags);
+        QCOMPARE(f->storedFile(), after.isEmpty() ? before : after);
+        // Where it was, or centred when nothing (reachable) is stored.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window.pos(), stored.contains(u"PosX=1500"_s)
+                                   ? QPoint(100, 200)
+                                   : QPoint((screen.width() - window.width()) / 2,
+                                            (screen.height() - window.height()) / 2));
     }
 
     // The box's limit of four characters is for typing; a longer stored countdown is shown and

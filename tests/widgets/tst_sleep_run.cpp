@@ -46,11 +46,6 @@ class tst_SleepRun : public QObject
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(minute);
         button()->click();
     }
-    void chooseAction(int index) const
-    {
-        const char* names[] = {"Option2_0", "Option2_1", "Option2_2", "Option2_3"};
-        f->control<QRadioButton>(names[index])->setChecked(true);
-    }
     // Lets time pass tick by tick, as timCheckEnd would: the tick that ended the run, or -1.
     int tickUntilIdle(int maxTicks)
     {
@@ -72,11 +67,10 @@ class tst_SleepRun : public QObject
     }
 
 private slots:
-    void init() { f.emplace(); }
+    void init() { fresh(); }
 
     void armingFadingAndStopping()
     {
-        fresh();
         for (const QString& noTime : {QString(), u"abc"_s, u"00"_s, u"-0"_s}) {
             arm(noTime);
             QCOMPARE(status(), idle);
@@ -107,7 +101,7 @@ private slots:
             fresh();
             f->session.refusal = u"Access denied"_s;
             arm(u"0.05"_s);
-            chooseAction(action);
+            f->store(u"ShutDown="_s + QString::number(action));
             QVERIFY(tickUntilIdle(5) > 0);
             QCOMPARE(message(), refused + u" / Access denied"_s);
             QVERIFY(!f->window->findChild<QMessageBox*>()->isModal() && !f->window->isClosed());
@@ -123,7 +117,6 @@ private slots:
 
     void theFadeStopsAtTheBottomAndTheEndRestoresTheVolume()
     {
-        fresh();
         f->window->mixerVolume().CurrentVolume = 40001;
         volume().setValue(20000);
         arm(u"0.1"_s); // 6 s: a step of 3333 every 2 s
@@ -138,7 +131,6 @@ private slots:
 
     void aClockTimeRunEndsInsideTheMinuteItReadsAtEveryTick()
     {
-        fresh();
         // Armed at 07:29:50 for 07:45, then changed to 07:30: the first tick at 07:30 ends it.
         arm(7, 45);
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(30);
@@ -151,32 +143,19 @@ private slots:
         QCOMPARE(std::pair(run().SleepMinutes, tickUntilIdle(1)), std::pair(0.0, 1));
     }
 
-    void runFileOpensTheStoredFileAndStaysOrSaysWhyNot()
-    {
-        fresh();
-        chooseAction(3);
-        f->settings.WriteSetting(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
-        arm(u"0.05"_s);
-        QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(f->shell.openedPaths, QStringList{u"/home/me/wake up.sh"_s});
-        QVERIFY(f->session.requests.isEmpty() && f->session.privilegeCalls == 0);
-        QCOMPARE(std::pair(status(), message()), std::pair(idle, QString()));
-        f->shell.outcome = {false, u"The file does not exist."_s};
-        arm(u"0.05"_s);
-        QVERIFY(tickUntilIdle(5) > 0);
-        QCOMPARE(message(),
-                 u"Run File could not open \"/home/me/wake up.sh\". / The file does not exist."_s);
-    }
-
-    void aDailyRunFileIsArmedAgainForTheNextDayUnlessArmedByHand()
+    // The Run File is opened and the program stays, idle; a daily one is armed again for the
+    // next day, unless armed by hand meanwhile; a file that cannot be opened is reported.
+    void runFileOpensTheStoredFileAndADailyOneComesBack()
     {
         for (const bool armedByHand : {false, true}) {
             fresh();
-            chooseAction(3);
-            f->store(u"RunDaily=1"_s);
+            f->store(u"ShutDown=3 RunDaily=1"_s);
+            f->settings.WriteSetting(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
             arm(7, 30);
             QVERIFY(tickUntilIdle(100) > 0);
-            QCOMPARE(status(), idle + u" Timer3"_s);
+            QCOMPARE(f->shell.openedPaths, QStringList{u"/home/me/wake up.sh"_s});
+            QVERIFY(f->session.requests.isEmpty() && f->session.privilegeCalls == 0);
+            QCOMPARE(std::pair(status(), message()), std::pair(idle + u" Timer3"_s, QString()));
             if (armedByHand)
                 arm(9, 30);
             f->clock.advance(65530);
@@ -184,11 +163,16 @@ private slots:
             QCOMPARE(std::pair(status(), run().SleepMinutes),
                      std::pair(armed, armedByHand ? 120.0 : 1439.0));
         }
+        f->shell.outcome = {false, u"The file does not exist."_s};
+        f->clock.setLocalNow(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+        QVERIFY(tickUntilIdle(1) > 0);
+        QCOMPARE(message(),
+                 u"Run File could not open \"/home/me/wake up.sh\". / The file does not exist."_s);
     }
 
     void startUpStopsJustShortOfTheTopAndThePollFollows()
     {
-        f->mixer.value = 65535;
+        f.emplace().mixer.value = 65535;
         f->create();
         QCOMPARE(std::tuple(volume().value(), volume().top(), volume().bottom(), f->mixer.value),
                  std::tuple(32700, 32767, 0, 65400u));
@@ -208,7 +192,7 @@ private slots:
 
     void theArrowsAndKeysStepByAThousandAndThePollPausesWithTheFocus()
     {
-        f->create().show();
+        f->window->show();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
         auto* poll = f->control<QTimer>("timGetVolume");
         volume().setValue(20000);
@@ -230,7 +214,7 @@ private slots:
 
     void withoutAVolumeControlTheSliderWritesNothingUntilOneComes()
     {
-        f->mixer.hasControl = false;
+        f.emplace().mixer.hasControl = false;
         f->create();
         volume().setValue(1234);
         QVERIFY(f->mixer.writes.isEmpty() && slider()->isEnabled());
@@ -242,7 +226,7 @@ private slots:
 
     void withoutAMixerStartUpSaysSoAndRestoresTheRest()
     {
-        f->mixer.opens = false;
+        f.emplace().mixer.opens = false;
         f->store(u"SetTime=42 PosX=1500 PosY=3000"_s);
         f->closeNextModal();
         f->create();
