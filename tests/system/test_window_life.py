@@ -26,8 +26,9 @@ class WindowLife(unittest.TestCase):
             for click, shows in (("Activate", True), ("ContextMenu", True),
                                  ("SecondaryActivate", False)):
                 s.xdotool("windowminimize", s.window)
-                self.assertTrue(wait_for(lambda: not s.viewable(s.window)))
-                self.assertNotIn("Iconic", s.run("xprop", "-id", str(s.window), "WM_STATE"))
+                # Hidden (withdrawn), not merely minimised.
+                self.assertTrue(wait_for(lambda: not s.viewable(s.window) and "Iconic" not in
+                                         s.run("xprop", "-id", str(s.window), "WM_STATE")))
                 self.item(s).get_dbus_method(click, ITEM)(10, 10)
                 self.assertEqual(bool(wait_for(lambda: s.viewable(s.window), 1)), shows)
             self.item(s).get_dbus_method("Activate", ITEM)(10, 10)
