@@ -2,7 +2,9 @@
 
 class AutostartStore;
 class Clock;
+class MediaPlayers;
 class Mixer;
+class Notifier;
 class SessionControl;
 class Shell;
 class TrayIconBackend;
@@ -19,4 +21,6 @@ struct PlatformServices
     AutostartStore& autostart;
     TrayIconBackend& tray;
     WindowSystem& windowSystem;
+    MediaPlayers& players;
+    Notifier& notifier;
 };

@@ -12,6 +12,7 @@
 #include "forms/Twips.h"
 #include "forms/TypingLimit.h"
 #include "platform/Clock.h"
+#include "platform/Notifier.h"
 #include "platform/Shell.h"
 #include "ui_frmSomnivo.h"
 #include "windows/frmAbout.h"
@@ -56,7 +57,7 @@ QList<QRect> screenGeometries()
 frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
       m_services(services),
-      m_sleepRun(*this, services.clock, services.session, services.shell, this),
+      m_sleepRun(*this, services.clock, services.session, services.shell, services.players, this),
       m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
@@ -103,6 +104,13 @@ void frmSomnivo::connectClockAndButtons()
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
 
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
+    // The warning's buttons on the desktop's notification, as in its window.
+    connect(&m_services.notifier, &Notifier::actionInvoked, this, [this](const QString& key) {
+        if (key == QLatin1String("cancel"))
+            m_sleepRun.cancel();
+        else if (key == QLatin1String("more"))
+            m_sleepRun.extend();
+    });
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
     connect(new MouseUpNotifier(m_ui->Label1), &MouseUpNotifier::mouseUp, this,
             [this](Qt::MouseButton button) {
@@ -259,7 +267,7 @@ void frmSomnivo::showTrayIcon()
         return;
     m_trayIconDue = false;
     m_cSysTray1.setInTray(true);
-    m_cSysTray1.setTrayTip(QStringLiteral("Somnivo - Auto Shutdown Timer"));
+    setPlan(m_plan);
 }
 
 bool frmSomnivo::canHideInTray()

@@ -20,6 +20,7 @@ class QRadioButton;
 class SettingsStore;
 class VolumeSlider;
 class frmBlackScreen;
+class frmEndingSoon;
 
 // The main window: the sleep timer's options, the "Sleep Now!" button, the volume slider and
 // the clock. Every option is stored the moment it changes.
@@ -113,6 +114,9 @@ private:
     void setProgressX2(double twips) override;
     void showBlackScreen() override;
     void closeBlackScreen() override;
+    void showWarning() override;
+    void closeWarning() override;
+    void setPlan(const QString& plan) override;
     void reportFailure(const QString& text, const QString& details) override;
     void unloadAndEnd() override;
 
@@ -133,4 +137,6 @@ private:
 
     QTimer m_timer2;
     QPointer<frmBlackScreen> m_blackScreen;
+    QPointer<frmEndingSoon> m_warning;
+    QString m_plan; // what the run will do and when, second line of the tray's tip
 };

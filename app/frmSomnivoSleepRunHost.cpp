@@ -4,8 +4,10 @@
 #include "SettingsStore.h"
 #include "audio/VolumeSlider.h"
 #include "frmSomnivo.h"
+#include "platform/Notifier.h"
 #include "ui_frmSomnivo.h"
 #include "windows/frmBlackScreen.h"
+#include "windows/frmEndingSoon.h"
 
 #include <QMessageBox>
 
@@ -80,6 +82,36 @@ void frmSomnivo::closeBlackScreen()
 {
     if (m_blackScreen)
         m_blackScreen->close();
+}
+
+void frmSomnivo::showWarning()
+{
+    closeBlackScreen(); // the warning is above everything; the black screen comes back after
+    if (!m_warning) {
+        m_warning = new frmEndingSoon([this] { return m_sleepRun.warningText(); }, this);
+        connect(m_warning, &frmEndingSoon::cancelled, &m_sleepRun, &SleepRun::cancel);
+        connect(m_warning, &frmEndingSoon::extended, &m_sleepRun, &SleepRun::extend);
+    }
+    m_warning->show();
+    m_warning->raise();
+    m_warning->activateWindow();
+    m_services.notifier.show(m_warning->windowTitle(), m_sleepRun.warningText(),
+                             {QStringLiteral("cancel"), QStringLiteral("Cancel"),
+                              QStringLiteral("more"), QStringLiteral("+10 min")});
+}
+
+void frmSomnivo::closeWarning()
+{
+    if (m_warning)
+        m_warning->dismiss();
+    m_services.notifier.withdraw();
+}
+
+void frmSomnivo::setPlan(const QString& plan)
+{
+    m_plan = plan;
+    const QString caption = QStringLiteral("Somnivo - Auto Shutdown Timer");
+    m_cSysTray1.setTrayTip(plan.isEmpty() ? caption : caption + QLatin1Char('\n') + plan);
 }
 
 void frmSomnivo::reportFailure(const QString& text, const QString& details)

@@ -5,10 +5,12 @@
 #include "platform/FallbackMixer.h"
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
+#include "platform/linux/DesktopNotifier.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/DesktopWindowSystem.h"
 #include "platform/linux/LockFileInstanceGuard.h"
 #include "platform/linux/LogindSessionControl.h"
+#include "platform/linux/MprisMediaPlayers.h"
 #include "platform/linux/PulseAudioMixer.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/XdgAutostartStore.h"
@@ -42,8 +44,11 @@ int main(int argc, char* argv[])
     XdgAutostartStore autostart;
     QtTrayIconBackend tray;
     DesktopWindowSystem windowSystem;
+    MprisMediaPlayers players;
+    DesktopNotifier notifier;
     SettingsStore settings;
-    frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray, windowSystem});
+    frmSomnivo window(
+        settings, {clock, mixer, session, shell, autostart, tray, windowSystem, players, notifier});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
     // The session ending, or anyone asking the program to end, closes the window properly.

@@ -62,6 +62,19 @@ double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction)
     return lineFullX2 - fraction * lineLength;
 }
 
+std::optional<qint64> clockTimeRemainingMs(const QTime& now, qint32 atHour, qint32 atMinute,
+                                           qint32 extraMinutes)
+{
+    if (atHour < 0 || atHour > 23 || atMinute < 0 || atMinute > 59)
+        return std::nullopt;
+    constexpr qint64 Day = 24 * 60;
+    const qint64 target = ((atHour * 60LL + atMinute + extraMinutes) % Day + Day) % Day;
+    const qint64 minutesAhead = ((target - (now.hour() * 60 + now.minute())) % Day + Day) % Day;
+    if (minutesAhead == 0)
+        return 0; // inside the target minute: the end
+    return minutesAhead * 60'000 - (now.second() * 1000 + now.msec());
+}
+
 quint32 exitFlags(qint32 actionCode)
 {
     if (actionCode == 1)

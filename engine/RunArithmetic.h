@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <QTime>
 #include <QtGlobal>
 
 #include <optional>
@@ -33,6 +34,11 @@ double elapsedFraction(double now, double startTick, double spanMs);
 // The right end of the progress line, in twips: full length at fraction 0, shrunk to its left
 // end at fraction 1, and on past it after that.
 double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction);
+
+// The milliseconds from now until a clock-time run ends, at the start of the target minute moved
+// on by extraMinutes; 0 or less within that minute. Nothing for a target no clock shows.
+std::optional<qint64> clockTimeRemainingMs(const QTime& now, qint32 atHour, qint32 atMinute,
+                                           qint32 extraMinutes);
 
 // The exit request flags for an action code: shut down powers off (13), every other code is
 // forced (code OR 4: log off 4, reboot 6).

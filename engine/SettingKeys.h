@@ -17,4 +17,6 @@ inline constexpr QLatin1StringView RunDaily{"RunDaily"};
 inline constexpr QLatin1StringView PosX{"PosX"};
 inline constexpr QLatin1StringView PosY{"PosY"};
 inline constexpr QLatin1StringView RunFile{"RunFile"};
+inline constexpr QLatin1StringView WarnSeconds{"WarnSeconds"};
+inline constexpr QLatin1StringView PausePlayers{"PausePlayers"};
 } // namespace SettingKey

@@ -1,21 +1,28 @@
 #include "SleepRun.h"
 
 #include "Conversions.h"
+#include "EndingText.h"
 #include "RunArithmetic.h"
 #include "SettingKeys.h"
 #include "SleepRunHost.h"
 #include "platform/Clock.h"
+#include "platform/MediaPlayers.h"
 #include "platform/SessionControl.h"
 #include "platform/Shell.h"
 
 #include <QPointer>
 
 #include <algorithm>
+#include <limits>
 
 const QString SleepRun::SleepNowCaption = QStringLiteral("Sleep Now!");
 const QString SleepRun::StopCaption = QStringLiteral("Stop");
 
 namespace {
+
+constexpr qint64 SleepGapMs = 10'000;    // more than this between two ticks: the machine slept
+constexpr qint64 WakeWarningMs = 60'000; // the least warning after waking past the end
+constexpr qint64 ExtensionMs = 10 * 60'000;
 
 int storedNumber(const SleepRunHost& host, QLatin1StringView key, const char* defaultValue)
 {
@@ -36,8 +43,9 @@ QString refusalText(quint32 flags)
 } // namespace
 
 SleepRun::SleepRun(SleepRunHost& host, Clock& clock, SessionControl& session, Shell& shell,
-                   QObject* parent)
-    : QObject(parent), m_host(host), m_clock(clock), m_session(session), m_shell(shell)
+                   MediaPlayers& players, QObject* parent)
+    : QObject(parent), m_host(host), m_clock(clock), m_session(session), m_shell(shell),
+      m_players(players)
 {
     // The timers are the window's, found under their names beneath it.
     for (QTimer* timer : {&m_timCheckEnd, &m_timer1, &m_timer3})
@@ -96,6 +104,30 @@ void SleepRun::arm(double minutes)
     m_timCheckEnd.start();
     m_timer1.start();
     m_host.setRestzCaption(StopCaption);
+
+    m_warningLeadMs = 1000LL * std::max(0, storedNumber(m_host, SettingKey::WarnSeconds, "60"));
+    m_warned = false;
+    m_deadline.reset();
+    m_extraMinutes = 0;
+    m_lastTick = state.StartTick;
+    checkAction();
+    follow(state.StartTick);
+}
+
+void SleepRun::checkAction()
+{
+    const quint32 flags = RunArithmetic::exitFlags(state.ActionIndex);
+    const quint32 leaving =
+        SessionControl::RebootFlag | SessionControl::ShutDownFlag | SessionControl::PowerOffFlag;
+    if (state.ActionIndex == 3 || !(flags & leaving))
+        return; // opening a file or ending the session: nothing to ask
+    QPointer<SleepRun> alive(this);
+    m_session.checkExit(flags, [this, alive, flags](const SessionControl::Outlook& outlook) {
+        if (!alive || m_host.restzCaption() != StopCaption)
+            return;
+        if (const QString doubt = EndingText::doubt(flags, outlook); !doubt.isEmpty())
+            m_host.reportFailure(doubt, QString());
+    });
 }
 
 void SleepRun::disarm()
@@ -105,6 +137,10 @@ void SleepRun::disarm()
     m_host.setRestzCaption(SleepNowCaption);
     m_host.setProgressX2(state.LineFullX2);
     m_host.setVolumePollEnabled(true);
+    m_host.closeWarning();
+    m_warned = false;
+    m_plan.clear();
+    m_host.setPlan(m_plan);
 }
 
 void SleepRun::timCheckEnd_Timer()
@@ -116,14 +152,95 @@ void SleepRun::timCheckEnd_Timer()
     const double now = double(m_clock.milliseconds());
     const double fraction = RunArithmetic::elapsedFraction(now, state.StartTick, state.SleepSpanMs);
     m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
-    if (hasEnded(now))
+
+    // A machine that slept past the end does not act the moment it wakes: whoever opened it
+    // gets the warning's full time first.
+    const bool slept = now - m_lastTick > SleepGapMs;
+    const bool passedAway = slept && now - m_lastTick >= m_lastRemainingMs;
+    m_lastTick = now;
+    bool ended = m_deadline ? now > *m_deadline : hasEnded(now);
+    if (slept && !m_deadline && (ended || passedAway)) {
+        m_warningLeadMs = std::max(m_warningLeadMs, WakeWarningMs);
+        m_deadline = now + double(m_warningLeadMs);
+        ended = false;
+    }
+    if (ended)
         endRun();
+    else
+        follow(now);
+}
+
+std::optional<qint64> SleepRun::remainingMs(double now) const
+{
+    if (m_deadline)
+        return qint64(*m_deadline - now);
+    if (state.ScheduleMode == 0)
+        return qint64(state.EndTick - now);
+    const auto atHour = Conversions::toInt32(Conversions::numberOf(m_host.hourText()));
+    const auto atMinute = Conversions::toInt32(Conversions::numberOf(m_host.minuteText()));
+    if (!atHour || !atMinute)
+        return std::nullopt;
+    return RunArithmetic::clockTimeRemainingMs(m_clock.localNow().time(), *atHour, *atMinute,
+                                               m_extraMinutes);
+}
+
+void SleepRun::follow(double now)
+{
+    const std::optional<qint64> remaining = remainingMs(now);
+    m_lastRemainingMs = remaining.value_or(std::numeric_limits<qint64>::max());
+    if (!remaining)
+        return;
+    if (!m_warned && *remaining <= m_warningLeadMs) {
+        m_warned = true;
+        m_host.showWarning();
+    }
+    const QString runFile = m_host.readSetting(SettingKey::RunFile, QString());
+    const QString plan = EndingText::plan(
+        state.ActionIndex, runFile, m_clock.localNow().addMSecs(*remaining).time(), *remaining);
+    if (plan != m_plan)
+        m_host.setPlan(m_plan = plan);
+}
+
+QString SleepRun::warningText() const
+{
+    const double now = double(m_clock.milliseconds());
+    return EndingText::warning(state.ActionIndex,
+                               m_host.readSetting(SettingKey::RunFile, QString()),
+                               remainingMs(now).value_or(0));
+}
+
+void SleepRun::cancel()
+{
+    if (m_host.restzCaption() == StopCaption)
+        cmdRestz_Click();
+}
+
+void SleepRun::extend()
+{
+    if (m_host.restzCaption() != StopCaption)
+        return;
+    if (m_deadline)
+        *m_deadline += ExtensionMs;
+    else if (state.ScheduleMode == 0)
+        state.EndTick += ExtensionMs;
+    else
+        m_extraMinutes += ExtensionMs / 60'000;
+    state.SleepSpanMs += ExtensionMs;
+    // The fade spreads what is left of the volume over what is left of the run.
+    const double now = double(m_clock.milliseconds());
+    if (const auto remaining = remainingMs(now); remaining && *remaining > 0)
+        state.DiminStep = RunArithmetic::fadeStep(m_host.volumeValue(), *remaining / 60'000.0);
+    m_host.closeWarning();
+    m_warned = false;
+    follow(now);
 }
 
 bool SleepRun::hasEnded(double now)
 {
     if (state.ScheduleMode == 0)
         return now > state.EndTick;
+    if (m_extraMinutes != 0) // moved on from the target minute by "+10 min"
+        return remainingMs(now).value_or(1) <= 0;
     // The target is read afresh, so changing it during the run moves the end.
     const QString clock = m_clock.timeOfDayText();
     state.NowHour = RunArithmetic::hourOf(clock);
@@ -141,6 +258,20 @@ void SleepRun::endRun()
 {
     cmdRestz_Click(); // the run is over: back to idle before anything else happens
     state.ActionIndex = storedNumber(m_host, SettingKey::ShutDown, "1");
+    // Players stop before the volume comes back up, and keep their place across a power-off.
+    if (storedNumber(m_host, SettingKey::PausePlayers, "1") != 1) {
+        act();
+        return;
+    }
+    QPointer<SleepRun> alive(this);
+    m_players.pausePlaying([this, alive] {
+        if (alive)
+            act();
+    });
+}
+
+void SleepRun::act()
+{
     m_host.setVolumeValue(m_host.currentVolume() / 2);
     if (state.ActionIndex != 3) {
         requestExit();
@@ -186,7 +317,7 @@ void SleepRun::Timer1_Timer()
         m_timer1.stop();
         return;
     }
-    if (!state.BlackScreenShown)
+    if (!state.BlackScreenShown && !m_warned) // the warning stays above everything
         m_host.showBlackScreen();
 }
 

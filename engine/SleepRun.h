@@ -6,13 +6,16 @@
 #include <QTimer>
 
 class Clock;
+class MediaPlayers;
 class SessionControl;
 class Shell;
 class SleepRunHost;
 
 // The sleep timer: arming and disarming a run through the "Sleep Now!" button, the end check
 // with its fade and progress line, the action at the end, and the daily re-arm. The button's
-// caption is the only record of whether a run is active.
+// caption is the only record of whether a run is active. Around the end: a warning with a way
+// out, a guard against acting the moment a suspended machine wakes, a check of whether the
+// action will be allowed, and media players paused before it.
 class SleepRun : public QObject
 {
     Q_OBJECT
@@ -22,7 +25,7 @@ public:
     static const QString StopCaption;
 
     SleepRun(SleepRunHost& host, Clock& clock, SessionControl& session, Shell& shell,
-             QObject* parent = nullptr);
+             MediaPlayers& players, QObject* parent = nullptr);
 
     RunState state;
 
@@ -35,6 +38,12 @@ public:
     // Once, about 65 s after a daily clock-time Run File end.
     void Timer3_Timer();
 
+    // The warning's text at this moment: what will happen, and in how long.
+    QString warningText() const;
+    // From the warning: the run ends now without its action, or ten minutes later.
+    void cancel();
+    void extend();
+
     QTimer& timCheckEnd() { return m_timCheckEnd; }
     QTimer& timer1() { return m_timer1; }
     QTimer& timer3() { return m_timer3; }
@@ -45,7 +54,13 @@ private:
     void arm(double minutes);
     void disarm();
     bool hasEnded(double now);
+    // Milliseconds until the end, as the end check will see it; nothing when it never comes.
+    std::optional<qint64> remainingMs(double now) const;
+    // Shows the warning when its time has come, and keeps the tip's plan current.
+    void follow(double now);
+    void checkAction();
     void endRun();
+    void act();
     void requestExit();
     void openRunFile();
 
@@ -53,7 +68,17 @@ private:
     Clock& m_clock;
     SessionControl& m_session;
     Shell& m_shell;
+    MediaPlayers& m_players;
     QTimer m_timCheckEnd;
     QTimer m_timer1;
     QTimer m_timer3;
+
+    // Around the end, for the run that is armed.
+    qint64 m_warningLeadMs = 0;
+    bool m_warned = false;
+    double m_lastTick = 0;
+    qint64 m_lastRemainingMs = 0;
+    std::optional<double> m_deadline; // after waking past the end: when the action comes
+    qint32 m_extraMinutes = 0;        // a clock-time run's end, moved on by "+10 min"
+    QString m_plan;
 };

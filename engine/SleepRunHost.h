@@ -33,6 +33,13 @@ public:
     virtual void showBlackScreen() = 0;
     virtual void closeBlackScreen() = 0;
 
+    // The warning before the end: shown above everything (the black screen goes), with the
+    // text of SleepRun::warningText(), kept current, and a way to cancel or get more time.
+    virtual void showWarning() = 0;
+    virtual void closeWarning() = 0;
+    // What the run will do and when, for the notification area's tip; empty when idle.
+    virtual void setPlan(const QString& plan) = 0;
+
     // A message that stays until the user closes it and does not stop anything meanwhile.
     virtual void reportFailure(const QString& text, const QString& details) = 0;
     // Closes every window of the program and ends it.

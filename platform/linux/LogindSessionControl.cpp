@@ -1,10 +1,14 @@
 #include "LogindSessionControl.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
+
+#include <memory>
 
 namespace {
 
@@ -105,8 +109,7 @@ void LogindSessionControl::enableShutdownPrivilege()
 
 SessionControl::Result LogindSessionControl::requestExit(quint32 flags)
 {
-    const Logind logind{m_bus ? *m_bus : QDBusConnection::systemBus(),
-                        QDeadlineTimer(RequestTimeoutMs)};
+    const Logind logind{bus(), QDeadlineTimer(RequestTimeoutMs)};
     if (!logind.bus.isConnected())
         return {false, QStringLiteral("The system bus is not available.")};
 
@@ -115,4 +118,48 @@ SessionControl::Result LogindSessionControl::requestExit(quint32 flags)
     if (flags & (ShutDownFlag | PowerOffFlag))
         return callManager(logind, QStringLiteral("PowerOff"), {Interactive});
     return terminateOwnSession(logind);
+}
+
+void LogindSessionControl::checkExit(quint32 flags, OutlookCompletion done)
+{
+    const QDBusConnection logind = bus();
+    if (!logind.isConnected()) {
+        done({});
+        return;
+    }
+    auto outlook = std::make_shared<Outlook>();
+    auto waiting = std::make_shared<int>(2);
+    const auto ask = [&](const QString& method, auto read) {
+        const QDBusMessage call =
+            QDBusMessage::createMethodCall(Service, ManagerPath, ManagerInterface, method);
+        auto* watcher =
+            new QDBusPendingCallWatcher(logind.asyncCall(call, RequestTimeoutMs), &m_answers);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_answers,
+                         [=](QDBusPendingCallWatcher* answer) {
+                             answer->deleteLater();
+                             if (!answer->isError())
+                                 read(answer->reply().arguments().value(0), *outlook);
+                             if (--*waiting == 0)
+                                 done(*outlook);
+                         });
+    };
+    ask(flags & RebootFlag ? QStringLiteral("CanReboot") : QStringLiteral("CanPowerOff"),
+        [](const QVariant& answer, Outlook& into) { into.allowed = answer.toString(); });
+    // Who blocks a shutdown or sleep now: a(ssssuu) of what, who, why, mode, user, process.
+    ask(QStringLiteral("ListInhibitors"), [](const QVariant& answer, Outlook& into) {
+        const auto list = answer.value<QDBusArgument>();
+        list.beginArray();
+        while (!list.atEnd()) {
+            QString what, who, why, mode;
+            uint user = 0, process = 0;
+            list.beginStructure();
+            list >> what >> who >> why >> mode >> user >> process;
+            list.endStructure();
+            const QStringList kinds = what.split(QLatin1Char(':'));
+            if (mode == QLatin1String("block") && (kinds.contains(QLatin1String("shutdown")) ||
+                                                   kinds.contains(QLatin1String("sleep"))))
+                into.blockers.append({who, why});
+        }
+        list.endArray();
+    });
 }

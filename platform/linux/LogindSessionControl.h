@@ -3,6 +3,7 @@
 #include "platform/SessionControl.h"
 
 #include <QDBusConnection>
+#include <QObject>
 
 #include <optional>
 
@@ -17,7 +18,11 @@ public:
 
     void enableShutdownPrivilege() override;
     Result requestExit(quint32 flags) override;
+    void checkExit(quint32 flags, OutlookCompletion done) override;
 
 private:
+    QDBusConnection bus() const { return m_bus ? *m_bus : QDBusConnection::systemBus(); }
+
     std::optional<QDBusConnection> m_bus;
+    QObject m_answers; // the calls under way end with it: no answer outlives this object
 };

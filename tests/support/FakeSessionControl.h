@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Records every exit request instead of ending anything; can be told to refuse.
+// Records every exit request instead of ending anything; can be told to refuse, and what to
+// answer when asked beforehand.
 class FakeSessionControl final : public SessionControl
 {
 public:
@@ -14,8 +15,10 @@ public:
         requests.append(flags);
         return refusal.isEmpty() ? Result{true, {}} : Result{false, refusal};
     }
+    void checkExit(quint32, OutlookCompletion done) override { done(outlook); }
 
     int privilegeCalls = 0;
     QList<quint32> requests;
     QString refusal; // when not empty, every request is refused with this text
+    Outlook outlook{QStringLiteral("yes"), {}};
 };

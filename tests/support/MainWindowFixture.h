@@ -2,6 +2,7 @@
 
 #include "FakeAutostartStore.h"
 #include "FakeClock.h"
+#include "FakeDesktop.h"
 #include "FakeMixer.h"
 #include "FakeSessionControl.h"
 #include "FakeShell.h"
@@ -71,9 +72,9 @@ struct MainWindowFixture
     // Builds the window; with load, runs its start-up as the program does before showing it.
     frmSomnivo& create(bool load = true)
     {
-        window =
-            std::make_unique<frmSomnivo>(settings, PlatformServices{clock, mixer, session, shell,
-                                                                    autostart, tray, windowSystem});
+        window = std::make_unique<frmSomnivo>(
+            settings, PlatformServices{clock, mixer, session, shell, autostart, tray, windowSystem,
+                                       players, notifier});
         if (load)
             window->Form_Load();
         return *window;
@@ -161,6 +162,8 @@ struct MainWindowFixture
     FakeAutostartStore autostart;
     FakeTrayIconBackend tray;
     FakeWindowSystem windowSystem;
+    FakeMediaPlayers players;
+    FakeNotifier notifier;
     SettingsStore settings{[] { return u"/usr/bin/somnivo"_s; }};
     std::unique_ptr<frmSomnivo> window;
 };

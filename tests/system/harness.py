@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Private services for the system tests, and the real program on them: Xvfb (with openbox and a
 patterned root if asked), PulseAudio with a null sink, a system bus with a fake logind, a session
-bus with a fake notification area, in a throwaway folder, dying with the test. The program only
+bus (with a fake notification area, notification server and media player if asked: "desktop"),
+in a throwaway folder, dying with the test. The program only
 gets an environment built here: it never reaches the machine's own display, buses or sound.
 As a launcher: harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
 """
@@ -39,7 +40,7 @@ def wait_for(predicate, timeout=10.0, step=0.05):
 
 class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, watcher=False):
+                 session_bus=False, desktop=False):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
         self.processes, self.program, self.window = [], None, None
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
@@ -60,8 +61,8 @@ class Session:
             if system_bus:
                 self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system-bus", "logind", "calls")
             if session_bus:
-                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session-bus", watcher and "tray",
-                                "tray")
+                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session-bus", desktop and "session",
+                                "calls")
         except BaseException:
             self.close()
             raise
@@ -90,9 +91,9 @@ class Session:
                 process.wait()
         shutil.rmtree(self.dir, ignore_errors=True)
 
-    def records(self, name):
-        """The lines a fake recorded: "calls" (logind), "tray" (the notification area)."""
-        path = self.path(name)
+    def records(self):
+        """The lines the fakes recorded, in the order they happened."""
+        path = self.path("calls")
         return open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
 
     def _start_display(self, wm, retro):
@@ -122,6 +123,11 @@ class Session:
         self.spawn(self.sound_command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
         assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
+
+    def set_fakes(self, *words):
+        """How the fakes answer from now on: "refuse", "cannot", "press-cancel", ..."""
+        with open(self.path("fake-mode"), "w", encoding="utf-8") as file:
+            file.write(" ".join(words))
 
     def _start_bus(self, variable, name, fake, record):
         """A dbus-daemon of this session's own, with a python3-dbus fake service on it."""
@@ -234,7 +240,7 @@ def main(argv):
     options, command = argv[:argv.index("--")], argv[argv.index("--") + 1:]
     with Session(display="--display" in options, sound="--sound" in options,
                  system_bus="--system-bus" in options, session_bus="--session-bus" in options,
-                 watcher="--session-bus" in options) as session:
+                 desktop="--session-bus" in options) as session:
         env = dict(session.env, SOMNIVO_TEST_DIR=session.dir,
                    SOMNIVO_TEST_SOUND_COMMAND=shlex.join(getattr(session, "sound_command", [])))
         return subprocess.run(command, env=env, check=False).returncode

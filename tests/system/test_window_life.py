@@ -13,14 +13,14 @@ ITEM = "org.kde.StatusNotifierItem"
 class WindowLife(unittest.TestCase):
     def item(self, s):
         """The notification area's view of the program's icon: its bus name and object."""
-        registered = [line.split()[1:] for line in s.records("tray") if line.startswith("Reg")]
+        registered = [line.split()[1:] for line in s.records() if line.startswith("Reg")]
         bus = dbus.bus.BusConnection(s.env["DBUS_SESSION_BUS_ADDRESS"])
         return bus.get_object(*registered[-1])
 
     def test_the_icon_brings_the_minimised_window_back(self):
-        with Session(wm=True, session_bus=True, watcher=True) as s:
+        with Session(wm=True, session_bus=True, desktop=True) as s:
             s.launch()
-            self.assertTrue(wait_for(lambda: s.records("tray")))
+            self.assertTrue(wait_for(lambda: s.records()))
             tip = self.item(s).Get(ITEM, "ToolTip", dbus_interface=dbus.PROPERTIES_IFACE)
             self.assertEqual(tip[2], "Somnivo - Auto Shutdown Timer")
             for click, shows in (("Activate", True), ("ContextMenu", True),
@@ -35,7 +35,7 @@ class WindowLife(unittest.TestCase):
             self.assertTrue(wait_for(lambda: s.viewable(s.window)))
             s.xdotool("windowactivate", "--sync", s.window, "key", "--clearmodifiers", "alt+F4")
             self.assertTrue(s.ended())
-            self.assertTrue(wait_for(lambda: s.records("tray")[-1].startswith("Unregistered")))
+            self.assertTrue(wait_for(lambda: s.records()[-1].startswith("Unregistered")))
 
     def test_the_window_comes_back_where_it_was_closed_however_it_ends(self):
         with Session(wm=True) as s:

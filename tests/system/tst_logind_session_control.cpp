@@ -18,7 +18,7 @@ class tst_LogindSessionControl : public QObject
 
     void setLogind(const QByteArray& mode) const
     {
-        QFile file(m_dir + u"/logind-mode"_s);
+        QFile file(m_dir + u"/fake-mode"_s);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(mode) == mode.size());
     }
     QStringList calls() const

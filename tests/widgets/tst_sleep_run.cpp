@@ -1,6 +1,7 @@
 #include "audio/VolumeSlider.h"
 #include "forms/LineControl.h"
 #include "support/MainWindowFixture.h"
+#include "windows/frmEndingSoon.h"
 
 #include <tuple>
 
@@ -58,6 +59,17 @@ class tst_SleepRun : public QObject
         return -1;
     }
 
+    // The text of the warning that shows, if one does.
+    QString warningShown() const
+    {
+        const auto* warning = f->window->findChild<frmEndingSoon*>();
+        return warning && warning->isVisible() ? warning->findChild<QLabel*>()->text() : QString();
+    }
+    QPushButton* warningButton(const char* name) const
+    {
+        return LayoutChecks::child<QPushButton>(f->window->findChild<frmEndingSoon*>(), name);
+    }
+
     QScrollBar* slider() const { return f->control<QScrollBar>("Volume"); }
     // Clicks the slider's arrow button at its top end (louder) or at its bottom end.
     void clickArrow(bool top) const
@@ -110,9 +122,68 @@ private slots:
             // 60 s: the 30th tick finds the end exactly, not past it; the 31st ends the run.
             QCOMPARE(tickUntilIdle(100), 31);
             QCOMPARE(f->session.requests, QList<quint32>({flags, flags}));
-            QCOMPARE(f->session.privilegeCalls, 2);
+            QCOMPARE(std::pair(f->session.privilegeCalls, f->players.pauses), std::pair(2, 2));
             QVERIFY(f->window->isClosed());
         }
+    }
+
+    // A minute before the end the warning comes and counts down; "+10 min" moves the end on.
+    // Meanwhile the notification area's tip tells what will happen and when.
+    void theWarningComesAMinuteBeforeTheEndAndCanGiveMoreTime()
+    {
+        const QString caption = u"Somnivo - Auto Shutdown Timer"_s;
+        arm(u"2"_s); // at 07:29:50
+        QCOMPARE(f->window->trayIcon().TrayTip(), caption + u"\nShut down at 07:31 (in 2 min)"_s);
+        QCOMPARE(tickUntilIdle(29), -1);
+        QCOMPARE(warningShown(), QString());
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(warningShown(), u"The computer will shut down in 1:00."_s);
+        f->clock.advance(1000);
+        QCOMPARE(f->window->sleepRun().warningText(), u"The computer will shut down in 0:59."_s);
+        QTest::mouseClick(warningButton("cmdMore"), Qt::LeftButton);
+        QCOMPARE(warningShown(), QString());
+        QCOMPARE(f->window->trayIcon().TrayTip(), caption + u"\nShut down at 07:41 (in 11 min)"_s);
+        // 59 s and ten minutes on: the warning comes again, then the end.
+        QCOMPARE(tickUntilIdle(400), 330);
+        QCOMPARE(f->session.requests, QList<quint32>{13});
+        QCOMPARE(f->notifier.calls,
+                 QStringList({u"show The computer will shut down in 1:00."_s, u"withdraw"_s,
+                              u"show The computer will shut down in 0:59."_s, u"withdraw"_s}));
+        QCOMPARE(f->window->trayIcon().TrayTip(), caption);
+    }
+
+    // A run shorter than the warning gets it at once; every way of cancelling it disarms the run
+    // without its action. With "WarnSeconds" 0 there is none.
+    void cancellingTheWarningDisarmsWithoutTheAction()
+    {
+        for (int way = 0; way < 5; ++way) {
+            fresh();
+            f->store(way == 4 ? u"WarnSeconds=0"_s : u"WarnSeconds=60"_s);
+            arm(u"0.5"_s);
+            auto* warning = f->window->findChild<frmEndingSoon*>();
+            QCOMPARE(bool(warning), way != 4);
+            if (way == 0)
+                QTest::mouseClick(warningButton("cmdCancel"), Qt::LeftButton);
+            else if (way < 3)
+                QTest::keyClick(warning, way == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            else if (way == 3)
+                warning->close();
+            QCOMPARE(status(), way == 4 ? armed : idle);
+            QVERIFY(f->session.requests.isEmpty());
+        }
+    }
+
+    // A machine that slept past the end does not act the moment it wakes.
+    void wakingPastTheEndGivesTheWarningFirst()
+    {
+        arm(u"1"_s);
+        QCOMPARE(tickUntilIdle(1), -1);
+        f->clock.advance(5 * 60'000);
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(warningShown(), u"The computer will shut down in 1:00."_s);
+        QVERIFY(f->session.requests.isEmpty());
+        QCOMPARE(tickUntilIdle(40), 31);
+        QCOMPARE(f->session.requests, QList<quint32>{13});
     }
 
     void theFadeStopsAtTheBottomAndTheEndRestoresTheVolume()
@@ -149,13 +220,14 @@ private slots:
     {
         for (const bool armedByHand : {false, true}) {
             fresh();
-            f->store(u"ShutDown=3 RunDaily=1"_s);
+            f->store(u"ShutDown=3 RunDaily=1 PausePlayers=0"_s);
             f->settings.WriteSetting(SettingKey::RunFile, u"/home/me/wake up.sh"_s);
             arm(7, 30);
             QVERIFY(tickUntilIdle(100) > 0);
             QCOMPARE(f->shell.openedPaths, QStringList{u"/home/me/wake up.sh"_s});
             QVERIFY(f->session.requests.isEmpty() && f->session.privilegeCalls == 0);
             QCOMPARE(std::pair(status(), message()), std::pair(idle + u" Timer3"_s, QString()));
+            QCOMPARE(f->players.pauses, 0);
             if (armedByHand)
                 arm(9, 30);
             f->clock.advance(65530);
@@ -164,6 +236,7 @@ private slots:
                      std::pair(armed, armedByHand ? 120.0 : 1439.0));
         }
         f->shell.outcome = {false, u"The file does not exist."_s};
+        f->window->sleepRun().timCheckEnd_Timer(); // ticks went on meanwhile
         f->clock.setLocalNow(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
         QVERIFY(tickUntilIdle(1) > 0);
         QCOMPARE(message(),

@@ -130,7 +130,7 @@ private slots:
         state.BlackScreenShown = false;
         bool screenUpWhenOpened = true;
         f->shell.onOpen = [&] { screenUpWhenOpened = state.BlackScreenShown; };
-        f->store(u"ShutDown=3"_s);
+        f->store(u"ShutDown=3 WarnSeconds=0"_s);
         f->control<QLineEdit>("txtShutDown")->setText(u"0.05"_s);
         f->control<QPushButton>("cmdRestz")->click(); // a run of 3 s
         QTimer::singleShot(0, [&] {

@@ -1,0 +1,64 @@
+#include "DesktopNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QVariantMap>
+
+namespace {
+
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+
+QDBusMessage call(const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, method);
+    message.setArguments(arguments);
+    return message;
+}
+
+} // namespace
+
+void DesktopNotifier::show(const QString& summary, const QString& body, const QStringList& actions)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    if (!m_listening)
+        m_listening = bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
+                                  SLOT(onActionInvoked(uint, QString)));
+    m_withdrawn = false;
+    // Critical: it stays until it is answered or taken away.
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}};
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(call(QStringLiteral("Notify"), {QStringLiteral("Somnivo"), m_id, QString(),
+                                                      summary, body, actions, hints, 0})),
+        this);
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+            answer->deleteLater();
+            const uint id = answer->isError() ? 0 : answer->reply().arguments().value(0).toUInt();
+            if (m_withdrawn)
+                close(id);
+            else
+                m_id = id;
+        });
+}
+
+void DesktopNotifier::withdraw()
+{
+    m_withdrawn = true;
+    close(std::exchange(m_id, 0));
+}
+
+void DesktopNotifier::close(uint id)
+{
+    if (id != 0)
+        QDBusConnection::sessionBus().asyncCall(call(QStringLiteral("CloseNotification"), {id}));
+}
+
+void DesktopNotifier::onActionInvoked(uint id, const QString& key)
+{
+    if (id != 0 && id == m_id)
+        emit actionInvoked(key);
+}

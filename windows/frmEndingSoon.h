@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+// The warning before a run ends: what will happen and in how long, counted down every second,
+// with "Cancel" (also Enter, Escape and the close box) and "+10 min". It stays above every other
+// window.
+class frmEndingSoon : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // text tells what the warning says at the moment it is asked.
+    frmEndingSoon(std::function<QString()> text, QWidget* owner);
+
+    // Closes it as the program's own doing: neither button is pressed.
+    void dismiss();
+
+signals:
+    void cancelled();
+    void extended();
+
+public slots:
+    void reject() override;
+
+private:
+    std::function<QString()> m_text;
+    QTimer m_tick;
+};
