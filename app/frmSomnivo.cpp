@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/Shell.h"
+#include "platform/WindowSystem.h"
 #include "ui_frmSomnivo.h"
 #include "windows/frmAbout.h"
 #include "windows/frmRunFile.h"
@@ -237,6 +238,10 @@ void frmSomnivo::Form_Load()
 
 void frmSomnivo::restorePosition()
 {
+    // Where windows cannot be placed (Wayland), the desktop places this one, and the stored
+    // position is kept for a session where they can.
+    if (!m_services.windowSystem.placesWindows())
+        return;
     m_positioned = true;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize frameSize = frameGeometry().size();
@@ -307,12 +312,12 @@ void frmSomnivo::cSysTray1_MouseUp()
     activateWindow();
 }
 
-void frmSomnivo::showFromElsewhere()
+void frmSomnivo::showFromElsewhere(const QString& activationToken)
 {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
-    activateWindow();
+    m_services.windowSystem.activate(*windowHandle(), activationToken);
 }
 
 void frmSomnivo::showRunFileDialog()

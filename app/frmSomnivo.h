@@ -43,8 +43,9 @@ public:
     // True once the window has closed for good.
     bool isClosed() const { return m_closed; }
 
-    // Another copy of the program was started: the user wants to see this window.
-    void showFromElsewhere();
+    // Another copy of the program was started: the user wants to see this window. The token is
+    // the desktop's leave for it to take the focus, if it gave one.
+    void showFromElsewhere(const QString& activationToken);
 
     // Enables the countdown inputs (kind 0) or the clock-time inputs (kind 1).
     void ApplyScheduleKind(int kind);

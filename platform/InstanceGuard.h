@@ -15,11 +15,12 @@ public:
     // True when no other copy holds the guard; this copy holds it from now on.
     virtual bool tryAcquire() = 0;
 
-    // Called by a copy that did not get the guard: asks the running copy to show its window.
+    // Called by a copy that did not get the guard: asks the running copy to show its window,
+    // passing on the desktop's activation token of this start (XDG_ACTIVATION_TOKEN), if any.
     // Returns once the request was delivered or could not be.
     virtual void askRunningCopyToShow() = 0;
 
 signals:
     // The running copy receives this when a later copy asked it to show itself.
-    void showRequested();
+    void showRequested(const QString& activationToken);
 };

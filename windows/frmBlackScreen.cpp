@@ -8,21 +8,10 @@
 #include <QWindow>
 
 frmBlackScreen::frmBlackScreen(bool& shown, WindowSystem& windowSystem, QWidget* owner)
-    : QDialog(owner), m_shown(shown)
+    : QDialog(owner), m_shown(shown), m_windowSystem(windowSystem)
 {
     Ui::frmBlackScreen().setupUi(this);
-    // No frame, no taskbar entry; black in the colour of window text.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, palette().color(QPalette::WindowText));
-    setPalette(black);
-    setAutoFillBackground(true);
-    // Every screen of the desktop, whatever a window manager would make of a full-screen
-    // request.
-    setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
-    // Black on the screen from the first instant, not only once the first paint has arrived.
-    winId(); // the native window, so that it can be given its first frame
-    windowSystem.blackFromFirstFrame(*windowHandle());
+    cover(*this, QGuiApplication::primaryScreen());
 
     m_shown = true;
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -30,6 +19,8 @@ frmBlackScreen::frmBlackScreen(bool& shown, WindowSystem& windowSystem, QWidget*
     m_timer1.setInterval(200);
     connect(&m_timer1, &QTimer::timeout, this, &frmBlackScreen::Timer1_Timer);
     m_timer1.start();
+    connect(qApp, &QGuiApplication::screenAdded, this, &frmBlackScreen::addPane);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &frmBlackScreen::removePane);
 }
 
 frmBlackScreen::~frmBlackScreen()
@@ -37,22 +28,79 @@ frmBlackScreen::~frmBlackScreen()
     unload();
 }
 
+void frmBlackScreen::cover(QWidget& window, QScreen* screen)
+{
+    // No frame, no taskbar entry; black in the colour of window text.
+    window.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    QPalette black = window.palette();
+    black.setColor(QPalette::Window, black.color(QPalette::WindowText));
+    window.setPalette(black);
+    window.setAutoFillBackground(true);
+    window.winId(); // the native window, so that it can be given its screen and first frame
+    window.windowHandle()->setScreen(screen);
+    // The screen's full-screen state covers panels and docks; the geometry covers the screen
+    // where nothing manages windows.
+    window.setGeometry(screen->geometry());
+    window.setWindowState(Qt::WindowFullScreen);
+    m_windowSystem.blackFromFirstFrame(*window.windowHandle());
+}
+
 void frmBlackScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    for (QScreen* screen : QGuiApplication::screens())
+        addPane(screen);
     // A window manager gives the focus to whatever it likes; the keys must come here.
     QTimer::singleShot(0, this, [this] { grabKeyboard(); });
+}
+
+void frmBlackScreen::addPane(QScreen* screen)
+{
+    if (screen == windowHandle()->screen() || m_panes.contains(screen))
+        return;
+    // A child, so that the modal black screen lets its input through.
+    auto* pane = new QWidget(this);
+    cover(*pane, screen);
+    pane->installEventFilter(this);
+    if (m_onTop)
+        pane->setCursor(Qt::BlankCursor);
+    pane->show();
+    m_panes.insert(screen, pane);
+}
+
+void frmBlackScreen::removePane(QScreen* screen)
+{
+    delete m_panes.take(screen);
 }
 
 void frmBlackScreen::Timer1_Timer()
 {
     m_timer1.stop();
-    if (QWindow* window = windowHandle())
-        window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
-    raise();
+    m_onTop = true;
+    QList<QWidget*> windows{this};
+    for (const auto& pane : std::as_const(m_panes))
+        windows << pane;
+    for (QWidget* window : windows) {
+        // A window manager may have placed it as an ordinary window after all (seen with
+        // weston's X11 support, now and then): ask again.
+        if (!window->isFullScreen())
+            window->setWindowState(Qt::WindowFullScreen);
+        window->windowHandle()->setFlags(window->windowHandle()->flags() |
+                                         Qt::WindowStaysOnTopHint);
+        window->raise();
+        // Hidden over these windows only, so the pointer comes back however they go.
+        window->setCursor(Qt::BlankCursor);
+    }
     grabKeyboard();
-    // Hidden over this window only, so the pointer comes back however the window goes.
-    setCursor(Qt::BlankCursor);
+}
+
+bool frmBlackScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmBlackScreen::keyPressEvent(QKeyEvent*)
@@ -76,5 +124,6 @@ void frmBlackScreen::unload()
     m_timer1.stop();
     releaseKeyboard();
     unsetCursor();
+    qDeleteAll(std::exchange(m_panes, {}));
     m_shown = false;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
 #include <QTimer>
 
+class QScreen;
 class WindowSystem;
 
-// A black window over every screen while a run lasts. After 200 ms it goes above all other
-// windows and the pointer disappears over it; any key or mouse button closes it.
+// A black window over every screen while a run lasts: this dialog full-screen on the primary
+// screen, and a black pane of its own full-screen on each other screen, following screens that
+// come and go. After 200 ms they go above all other windows and the pointer disappears over
+// them; any key or mouse button on any of them closes them all.
 class frmBlackScreen : public QDialog
 {
     Q_OBJECT
@@ -23,10 +28,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes the window black, full-screen on the screen, and black from its very first frame.
+    void cover(QWidget& window, QScreen* screen);
+    void addPane(QScreen* screen);
+    void removePane(QScreen* screen);
     void unload();
 
     bool& m_shown;
+    WindowSystem& m_windowSystem;
     QTimer m_timer1;
+    bool m_onTop = false;
+    QHash<QScreen*, QPointer<QWidget>> m_panes;
 };

@@ -106,8 +106,10 @@ void LockFileInstanceGuard::receive(int client, QSocketNotifier* notifier, QByte
         return; // more to come
     notifier->deleteLater();
     ::close(client);
-    if (whole && received.startsWith(ShowRequest))
-        emit showRequested();
+    // "show", then the activation token if the later copy had one.
+    const QList<QByteArray> words = received.left(received.indexOf('\n')).split(' ');
+    if (whole && words.value(0) == ShowRequest.trimmed())
+        emit showRequested(QString::fromUtf8(words.value(1)));
 }
 
 void LockFileInstanceGuard::askRunningCopyToShow()

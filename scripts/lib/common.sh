@@ -7,10 +7,12 @@ SOMNIVO_PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libpulse-dev
     libxcb1-dev clang-format
-    # program
-    libasound2-plugins xdg-utils fonts-dejavu-core fonts-liberation fonts-wine
+    # program, on X11 and on Wayland
+    libasound2-plugins xdg-utils qt6-wayland fonts-dejavu-core fonts-liberation fonts-wine
     # tests: private X server, window manager, real input, screenshots, the pointer's image
     xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
+    # tests: a Wayland compositor with its X11 support
+    weston xwayland
     # tests: private buses with fake services, private sound server
     dbus python3 python3-dbus python3-gi pulseaudio pulseaudio-utils
 )

@@ -40,7 +40,7 @@ def wait_for(predicate, timeout=10.0, step=0.05):
 
 class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, desktop=False):
+                 session_bus=False, desktop=False, wayland=None):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
         self.processes, self.program, self.window = [], None, None
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
@@ -54,7 +54,9 @@ class Session:
                         ALSA_CONFIG_PATH=os.path.join(SUPPORT, "asound-pulse-only.conf"),
                         QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="0")
         try:
-            if display:
+            if wayland:  # "native", or "xwayland" for an X11 program on a Wayland desktop
+                self._start_weston(wayland == "xwayland")
+            elif display:
                 self._start_display(wm, retro)
             if sound:
                 self._start_sound()
@@ -107,6 +109,33 @@ class Session:
             self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
             assert wait_for(lambda: "window id" in self.run(
                 "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no openbox"
+
+    def _start_weston(self, xwayland):
+        """Weston's headless back end; with --debug it answers weston-debug and takes
+        screenshots. Under Xwayland the program is an X11 client of weston's X server."""
+        log = self.path("weston.log")
+        self.env.update(WAYLAND_DISPLAY="somnivo-wayland", QT_QPA_PLATFORM="wayland")
+        self.spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+                    "--socket=somnivo-wayland", "--width=1280", "--height=800", "--log=" + log] +
+                   ["--xwayland"] * xwayland, stderr=subprocess.DEVNULL)
+        assert wait_for(lambda: "background for output" in self.scene()), "no weston"
+        if xwayland:
+            found = wait_for(lambda: re.search(r"xserver listening on display (:\d+)",
+                                               open(log, encoding="utf-8").read()))
+            self.env.update(DISPLAY=found.group(1), QT_QPA_PLATFORM="xcb")
+
+    def scene(self):
+        """Weston's view of its windows: where each is, its title and its process."""
+        return self.run("weston-debug", "scene-graph")
+
+    def wayland_non_black_pixels(self):
+        """How many pixels of weston's output are not black (weston-screenshooter)."""
+        for old in [f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")]:
+            os.remove(self.path(old))
+        subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.dir, check=True,
+                       capture_output=True, timeout=20)
+        shot = [f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")][0]
+        return self.non_black_pixels(self.path(shot))
 
     def _start_sound(self):
         run = self.path("pulse")
@@ -200,11 +229,14 @@ class Session:
         x, y = self.geometry(self.window)[:2]
         self.xdotool("mousemove", x + where[0], y + where[1], "click", button)
 
-    def non_black_pixels(self):
-        """How many pixels of the screen are not black, grabbed at once (xwd takes ~40 ms)."""
-        self.run("sh", "-c", f"xwd -root -silent > '{self.path('shot.xwd')}'")
-        return int(self.run("convert", "xwd:" + self.path("shot.xwd"), "-fill", "white",
-                            "+opaque", "black", "-format", "%[fx:int(mean*w*h+0.5)]", "info:"))
+    def non_black_pixels(self, image=None):
+        """How many pixels of an image, or of the screen grabbed at once (xwd, ~40 ms), are not
+        black."""
+        if image is None:
+            self.run("sh", "-c", f"xwd -root -silent > '{self.path('shot.xwd')}'")
+            image = "xwd:" + self.path("shot.xwd")
+        return round(float(self.run("convert", image, "-fill", "white", "+opaque", "black",
+                                    "-format", "%[fx:mean*w*h]", "info:")))
 
     def _x(self, work):
         display = ctypes.c_void_p(X11.XOpenDisplay(self.env["DISPLAY"].encode()))

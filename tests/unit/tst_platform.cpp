@@ -79,6 +79,12 @@ private slots:
             QSignalSpy shown(&first, &InstanceGuard::showRequested);
             second.askRunningCopyToShow();
             QVERIFY(shown.wait(2000));
+            // The desktop's activation token of the later start goes along.
+            qputenv("XDG_ACTIVATION_TOKEN", "token-7");
+            second.askRunningCopyToShow();
+            QVERIFY(shown.wait(2000));
+            QCOMPARE(shown.last().value(0).toString(), u"token-7"_s);
+            qunsetenv("XDG_ACTIVATION_TOKEN");
             QVERIFY2(LockFileInstanceGuard(u"sleepy"_s).tryAcquire(), "another name runs beside");
         }
         // A lock left by a copy that crashed (no process has this number) is taken over.
