@@ -121,8 +121,9 @@ void LockFileInstanceGuard::askRunningCopyToShow()
     pollfd writable{socket, POLLOUT, 0};
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 ||
         (errno == EAGAIN && ::poll(&writable, 1, DeliveryTimeoutMs) == 1)) {
-        [[maybe_unused]] const auto written =
-            ::write(socket, ShowRequest.data(), ShowRequest.size());
+        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN").simplified().replace(' ', "");
+        const QByteArray request = "show" + (token.isEmpty() ? "" : " " + token) + '\n';
+        [[maybe_unused]] const auto written = ::write(socket, request.data(), request.size());
     }
     ::close(socket);
 }
