@@ -21,6 +21,8 @@ void apply()
     QApplication::setStyle(QStringLiteral("Fusion"));
     DesignFonts::installSubstitutes();
     QApplication::setWindowIcon(programIcon());
+    // The desktop finds the menu entry, and with it the name and icon, by this id.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(ProgramInfo::AppId));
     // The main window may be hidden in the notification area while a message or dialog is the
     // only window showing; closing that must not end the program. The main window's close ends
     // it.

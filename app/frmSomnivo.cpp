@@ -26,6 +26,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 void selectPosition(QComboBox* box, int position)
@@ -234,6 +236,10 @@ void frmSomnivo::Form_Load()
     // A daily clock time is armed without waiting for the user.
     if (run().ScheduleMode == 1 && CheckBoxValue::of(m_ui->chkDaily) == 1)
         m_ui->cmdRestz->click();
+
+    m_loaded = true;
+    for (const CommandLine& command : std::exchange(m_waitingCommands, {}))
+        carryOut(command);
 }
 
 void frmSomnivo::restorePosition()

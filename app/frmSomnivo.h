@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "PlatformServices.h"
 #include "audio/MixerVolume.h"
 #include "engine/SleepRun.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class frmSomnivo;
@@ -46,6 +48,11 @@ public:
     // Another copy of the program was started: the user wants to see this window. The token is
     // the desktop's leave for it to take the focus, if it gave one.
     void showFromElsewhere(const QString& activationToken);
+
+    // A request from the command line, carried out as the user's clicks and typing would do it:
+    // stops a run that is going, then sets the options and presses "Sleep Now!" when arming.
+    // A request that comes before start-up has finished waits for it.
+    void carryOut(const CommandLine& command);
 
     // Enables the countdown inputs (kind 0) or the clock-time inputs (kind 1).
     void ApplyScheduleKind(int kind);
@@ -131,6 +138,8 @@ private:
     bool m_startsInTray = false;
     bool m_closed = false;
     bool m_positioned = false;
+    bool m_loaded = false;
+    std::vector<CommandLine> m_waitingCommands;
     MixerVolume m_mixerVolume;
     std::unique_ptr<VolumeSlider> m_volumeSlider;
     std::array<QRadioButton*, 2> m_option1{};

@@ -1,4 +1,5 @@
 #include "ApplicationSetup.h"
+#include "CommandLine.h"
 #include "SettingsStore.h"
 #include "frmSomnivo.h"
 #include "platform/EarlyOpenedMixer.h"
@@ -19,15 +20,39 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    // Answered before anything else: no window, no lock, nothing stored.
+    const CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
+    switch (command.request) {
+    case CommandLine::Request::Help:
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    case CommandLine::Request::Version:
+        std::fputs(qPrintable(CommandLine::versionText()), stdout);
+        return 0;
+    case CommandLine::Request::Invalid:
+        std::fprintf(stderr, "somnivo: %s\n", qPrintable(command.error));
+        return 2;
+    default:
+        break;
+    }
+
     QApplication app(argc, argv);
 
-    // Before anything else is touched: a second copy only asks the first one to show itself.
+    // Before anything else is touched: a second copy only asks the first one to show itself, or
+    // hands it its command line.
     LockFileInstanceGuard instanceGuard(
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     if (!instanceGuard.tryAcquire()) {
-        instanceGuard.askRunningCopyToShow();
+        if (command.request == CommandLine::Request::Start) {
+            instanceGuard.askRunningCopyToShow();
+        } else if (!instanceGuard.askRunningCopyToRun(command.arguments())) {
+            std::fputs("somnivo: the running copy did not take the request\n", stderr);
+            return 1;
+        }
         return 0;
     }
 
@@ -51,6 +76,10 @@ int main(int argc, char* argv[])
         settings, {clock, mixer, session, shell, autostart, tray, windowSystem, players, notifier});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
+    QObject::connect(&instanceGuard, &InstanceGuard::runRequested, &window,
+                     [&window](const QStringList& arguments) {
+                         window.carryOut(CommandLine::parse(arguments));
+                     });
     // The session ending, or anyone asking the program to end, closes the window properly.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
@@ -59,6 +88,7 @@ int main(int argc, char* argv[])
     window.Form_Load();
     if (window.isClosed()) // asked to end during start-up
         return 0;
+    window.carryOut(command);
     window.showAfterLoad();
     return app.exec();
 }

@@ -16,8 +16,11 @@
 
 namespace {
 
-const QByteArray ShowRequest = QByteArrayLiteral("show\n");
+const QByteArray ShowRequest = QByteArrayLiteral("show");
+const QByteArray RunRequest = QByteArrayLiteral("run");
+constexpr qsizetype MaxRequestSize = 64 * 1024;
 constexpr int DeliveryTimeoutMs = 500;
+constexpr int AnswerTimeoutMs = 5000;
 
 QString runtimeFolder()
 {
@@ -97,33 +100,75 @@ void LockFileInstanceGuard::accept()
 
 void LockFileInstanceGuard::receive(int client, QSocketNotifier* notifier, QByteArray& received)
 {
-    char buffer[512];
+    char buffer[4096];
     ssize_t count = 0;
-    while ((count = ::read(client, buffer, sizeof buffer)) > 0 && received.size() < 4096)
+    while ((count = ::read(client, buffer, sizeof buffer)) > 0 && received.size() < MaxRequestSize)
         received.append(buffer, count);
     const bool whole = received.contains('\n');
     if (!whole && count < 0 && errno == EAGAIN)
         return; // more to come
     notifier->deleteLater();
-    ::close(client);
-    // "show", then the activation token if the later copy had one.
+    // "show", then the activation token if the later copy had one; or "run", then the
+    // arguments, each ended by a zero byte, in Base64.
     const QList<QByteArray> words = received.left(received.indexOf('\n')).split(' ');
-    if (whole && words.value(0) == ShowRequest.trimmed())
+    if (whole && words.value(0) == ShowRequest) {
         emit showRequested(QString::fromUtf8(words.value(1)));
+    } else if (whole && words.value(0) == RunRequest) {
+        QStringList arguments;
+        const QByteArray joined = QByteArray::fromBase64(words.value(1));
+        for (const QByteArray& argument : joined.split('\0'))
+            arguments.append(QString::fromUtf8(argument));
+        arguments.removeLast(); // after the last zero
+        emit runRequested(arguments);
+        // Not before now: the later copy ends once the request has been carried out.
+        [[maybe_unused]] const auto written = ::send(client, "ok\n", 3, MSG_NOSIGNAL);
+    }
+    ::close(client);
 }
 
 void LockFileInstanceGuard::askRunningCopyToShow()
 {
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN").simplified().replace(' ', "");
+    send(ShowRequest + (token.isEmpty() ? "" : " " + token) + '\n', false);
+}
+
+bool LockFileInstanceGuard::askRunningCopyToRun(const QStringList& arguments)
+{
+    QByteArray joined;
+    for (const QString& argument : arguments)
+        joined += argument.toUtf8() + '\0';
+    return send(RunRequest + ' ' + joined.toBase64() + '\n', true);
+}
+
+bool LockFileInstanceGuard::send(const QByteArray& request, bool awaitAnswer)
+{
     const auto address = addressOf(m_basePath + QStringLiteral(".socket"));
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (!address || socket < 0)
-        return;
+        return false;
+    bool delivered = false;
     pollfd writable{socket, POLLOUT, 0};
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 ||
         (errno == EAGAIN && ::poll(&writable, 1, DeliveryTimeoutMs) == 1)) {
-        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN").simplified().replace(' ', "");
-        const QByteArray request = "show" + (token.isEmpty() ? "" : " " + token) + '\n';
-        [[maybe_unused]] const auto written = ::write(socket, request.data(), request.size());
+        qsizetype sent = 0;
+        while (sent < request.size() && ::poll(&writable, 1, DeliveryTimeoutMs) == 1) {
+            const ssize_t written =
+                ::send(socket, request.data() + sent, size_t(request.size() - sent), MSG_NOSIGNAL);
+            if (written <= 0)
+                break;
+            sent += written;
+        }
+        delivered = sent == request.size();
+    }
+    if (delivered && awaitAnswer) {
+        // Carrying out a request may ask the desktop a thing or two; a copy that is stuck
+        // does not answer at all.
+        char answer[3] = {};
+        pollfd readable{socket, POLLIN, 0};
+        delivered = ::poll(&readable, 1, AnswerTimeoutMs) == 1 &&
+                    ::recv(socket, answer, sizeof answer, 0) == sizeof answer &&
+                    QByteArray(answer, sizeof answer) == "ok\n";
     }
     ::close(socket);
+    return delivered;
 }

@@ -79,14 +79,18 @@ bool XdgAutostartStore::writeEntry(const QString& programFolder, bool enabled)
         return false;
     // A disabled entry stays: Hidden=true also hides an entry of the same name that the system's
     // autostart folders may hold.
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=%1\n"
-                                        "Exec=%2\n"
-                                        "Hidden=%3\n")
-                             .arg(QString::fromUtf8(ProgramInfo::Title),
-                                  enabled ? execValue(programFolder) : QString(),
-                                  enabled ? QStringLiteral("false") : QStringLiteral("true"));
+    // The icon and the window class tie the entry to the installed menu entry and its windows.
+    const QString text =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=%1\n"
+                       "Icon=%2\n"
+                       "StartupWMClass=%1\n"
+                       "Exec=%3\n"
+                       "Hidden=%4\n")
+            .arg(QString::fromUtf8(ProgramInfo::Title), QString::fromUtf8(ProgramInfo::AppId),
+                 enabled ? execValue(programFolder) : QString(),
+                 enabled ? QStringLiteral("false") : QStringLiteral("true"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

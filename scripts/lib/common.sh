@@ -15,6 +15,8 @@ SOMNIVO_PACKAGES=(
     weston xwayland
     # tests: private buses with fake services, private sound server
     dbus python3 python3-dbus python3-gi pulseaudio pulseaudio-utils
+    # the Debian package and its checks
+    dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 
 somnivo_missing_packages() {

@@ -105,8 +105,10 @@ private slots:
               std::pair(u"/x/a\tb"_s, u"\"/x/a\\tb/somnivo\""_s)})
             QCOMPARE(XdgAutostartStore::execValue(folder), exec);
         const auto entry = [](const QString& exec, const char* hidden) {
-            return u"[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nHidden=%3"_s.arg(
-                QString::fromUtf8(ProgramInfo::Title), exec, QLatin1StringView(hidden));
+            return u"[Desktop Entry]\nType=Application\nName=%1\nIcon=%2\nStartupWMClass=%1\n"
+                   u"Exec=%3\nHidden=%4"_s.arg(QString::fromUtf8(ProgramInfo::Title),
+                                               QString::fromUtf8(ProgramInfo::AppId), exec,
+                                               QLatin1StringView(hidden));
         };
         XdgAutostartStore store;
         // Disabling first creates the folder and an entry that starts nothing.

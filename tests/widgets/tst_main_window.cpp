@@ -231,6 +231,32 @@ private slots:
         click("cmdRestz");
         QCOMPARE(f->stored(SettingKey::SMinute), u"-1"_s);
     }
+
+    // A command line goes through the user's handlers: the same keys stored and the run armed,
+    // once start-up has finished; a later one replaces the run, "--stop" ends it.
+    void theCommandLineArmsAndStopsThroughTheUsersHandlers()
+    {
+        f->create(false);
+        const auto carryOut = [this](const QStringList& arguments) {
+            // As the running copy gets it: parsed, handed on as arguments, parsed again.
+            f->window->carryOut(CommandLine::parse(CommandLine::parse(arguments).arguments()));
+        };
+        const QString file = QCoreApplication::applicationFilePath();
+        carryOut(
+            {u"--at"_s, u"7:05"_s, u"--daily"_s, u"--action=runfile"_s, u"--run-file"_s, file});
+        QCOMPARE(f->stored(SettingKey::Schedule), absent);
+        f->window->Form_Load();
+        QCOMPARE(stored({SettingKey::Schedule, SettingKey::SHour, SettingKey::SMinute,
+                         SettingKey::RunDaily, SettingKey::ShutDown, SettingKey::RunFile}),
+                 u"1 7 5 1 3 "_s + file);
+        const auto* button = f->control<QPushButton>("cmdRestz");
+        QCOMPARE(button->text(), SleepRun::StopCaption);
+        carryOut({u"--in"_s, u"2.5"_s});
+        QCOMPARE(stored({SettingKey::Schedule, SettingKey::SetTime}), u"0 2.5"_s);
+        QCOMPARE(f->window->run().SleepSpanMs, 150'000.0);
+        carryOut({u"--stop"_s});
+        QCOMPARE(button->text(), SleepRun::SleepNowCaption);
+    }
 };
 
 QTEST_MAIN(tst_MainWindow)

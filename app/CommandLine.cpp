@@ -1,0 +1,235 @@
+#include "CommandLine.h"
+
+#include "ProgramInfo.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <array>
+
+namespace {
+
+// The countdown box takes four characters.
+constexpr int MinutesMaxLength = 4;
+
+const std::array<QString, 4> ActionNames = {QStringLiteral("logoff"), QStringLiteral("shutdown"),
+                                            QStringLiteral("reboot"), QStringLiteral("runfile")};
+constexpr int RunFileAction = 3;
+
+const QStringList OptionsWithValue = {QStringLiteral("--in"), QStringLiteral("--at"),
+                                      QStringLiteral("--action"), QStringLiteral("--run-file")};
+const QStringList Flags = {QStringLiteral("--daily"), QStringLiteral("--stop")};
+
+// The toolkit's options that take a value, and those that do not.
+const QStringList ToolkitOptionsWithValue = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("name"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    QStringLiteral("title"),           QStringLiteral("visual")};
+const QStringList ToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                  QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                  QStringLiteral("sync")};
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+} // namespace
+
+QStringList CommandLine::argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void CommandLine::fail(const QString& message)
+{
+    if (request != Request::Invalid)
+        error = message;
+    request = Request::Invalid;
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    CommandLine command;
+    if (arguments.contains(QLatin1String("--help")) ||
+        arguments.contains(QLatin1String("--version"))) {
+        command.request =
+            arguments.contains(QLatin1String("--help")) ? Request::Help : Request::Version;
+        return command;
+    }
+
+    QStringList given;
+    bool stop = false;
+    std::optional<QString> at;
+    for (int i = 0; i < arguments.size() && command.request != Request::Invalid; ++i) {
+        QString option = arguments[i];
+        std::optional<QString> value;
+        // "--in=30" as well as "--in 30".
+        if (const qsizetype equals = option.indexOf(QLatin1Char('='));
+            equals > 0 && (OptionsWithValue.contains(option.left(equals)) ||
+                           Flags.contains(option.left(equals)))) {
+            value = option.mid(equals + 1);
+            option.truncate(equals);
+        }
+        const bool takesValue = OptionsWithValue.contains(option);
+        const bool isFlag = Flags.contains(option);
+        if (takesValue || isFlag) {
+            if (given.contains(option)) {
+                command.fail(QStringLiteral("%1 is given twice").arg(option));
+                break;
+            }
+            given.append(option);
+        }
+        if (takesValue && !value) {
+            if (i + 1 >= arguments.size()) {
+                command.fail(QStringLiteral("%1 needs a value").arg(option));
+                break;
+            }
+            value = arguments[++i];
+        }
+        if (isFlag && value) {
+            command.fail(QStringLiteral("%1 takes no value").arg(option));
+            break;
+        }
+
+        if (option == QLatin1String("--in")) {
+            command.minutes = *value;
+        } else if (option == QLatin1String("--at")) {
+            at = *value;
+        } else if (option == QLatin1String("--action")) {
+            const auto found = std::find(ActionNames.begin(), ActionNames.end(), *value);
+            if (found == ActionNames.end())
+                command.fail(QStringLiteral("--action takes logoff, shutdown, reboot or runfile, "
+                                            "not %1")
+                                 .arg(quoted(*value)));
+            else
+                command.action = int(found - ActionNames.begin());
+        } else if (option == QLatin1String("--run-file")) {
+            command.runFile = value->trimmed();
+        } else if (option == QLatin1String("--daily")) {
+            command.daily = true;
+        } else if (option == QLatin1String("--stop")) {
+            stop = true;
+        } else if (const QString name = option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
+                   option.startsWith(QLatin1Char('-')) && ToolkitOptionsWithValue.contains(name)) {
+            ++i; // the toolkit's, with its value
+        } else if (!option.startsWith(QLatin1Char('-')) || !ToolkitFlags.contains(name)) {
+            command.fail(
+                option.startsWith(QLatin1Char('-'))
+                    ? QStringLiteral("unknown option %1 (see somnivo --help)").arg(quoted(option))
+                    : QStringLiteral("unexpected argument %1 (see somnivo --help)")
+                          .arg(quoted(option)));
+        }
+    }
+    if (command.request == Request::Invalid)
+        return command;
+
+    const bool in = given.contains(QLatin1String("--in"));
+    if (stop) {
+        if (given.size() > 1)
+            command.fail(QStringLiteral("--stop takes no other options"));
+        else
+            command.request = Request::Stop;
+        return command;
+    }
+    if (command.daily && !at)
+        command.fail(QStringLiteral("--daily goes with --at"));
+    const bool runsFile = command.action == RunFileAction;
+    if (given.contains(QLatin1String("--run-file")) && !runsFile)
+        command.fail(QStringLiteral("--run-file goes with --action runfile"));
+    if (runsFile && command.runFile.isEmpty())
+        command.fail(QStringLiteral("--action runfile needs --run-file PATH"));
+    if (in && at) {
+        command.fail(QStringLiteral("--in and --at cannot be used together"));
+    } else if (in) {
+        static const QRegularExpression decimal(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+        if (!decimal.match(command.minutes).hasMatch())
+            command.fail(QStringLiteral("--in takes minutes as a number such as 30 or 0.5, not %1")
+                             .arg(quoted(command.minutes)));
+        else if (command.minutes.size() > MinutesMaxLength)
+            command.fail(QStringLiteral("--in takes at most %1 characters, as the minutes box "
+                                        "does, not %2")
+                             .arg(MinutesMaxLength)
+                             .arg(quoted(command.minutes)));
+        else if (command.minutes.toDouble() == 0)
+            command.fail(QStringLiteral("--in needs more than 0 minutes"));
+    } else if (at) {
+        static const QRegularExpression clock(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
+        const QRegularExpressionMatch match = clock.match(*at);
+        if (!match.hasMatch()) {
+            command.fail(QStringLiteral("--at takes a clock time from 00:00 to 23:59, not %1")
+                             .arg(quoted(*at)));
+        } else {
+            command.hour = match.captured(1).toInt();
+            command.minute = match.captured(2).toInt();
+        }
+    } else if (!given.isEmpty()) {
+        command.fail(QStringLiteral("%1 needs --in or --at").arg(given.first()));
+    }
+    if (runsFile && !command.runFile.isEmpty()) {
+        const QFileInfo file(command.runFile);
+        if (!file.exists())
+            command.fail(QStringLiteral("no such file: %1").arg(quoted(command.runFile)));
+        command.runFile = file.absoluteFilePath();
+    }
+    if (command.request == Request::Start && !given.isEmpty())
+        command.request = Request::Arm;
+    return command;
+}
+
+QStringList CommandLine::arguments() const
+{
+    if (request == Request::Stop)
+        return {QStringLiteral("--stop")};
+    if (request != Request::Arm)
+        return {};
+    QStringList arguments;
+    if (hour < 0)
+        arguments << QStringLiteral("--in") << minutes;
+    else
+        arguments << QStringLiteral("--at")
+                  << QStringLiteral("%1:%2")
+                         .arg(hour, 2, 10, QLatin1Char('0'))
+                         .arg(minute, 2, 10, QLatin1Char('0'));
+    if (daily)
+        arguments << QStringLiteral("--daily");
+    if (action)
+        arguments << QStringLiteral("--action") << ActionNames[std::size_t(*action)];
+    if (!runFile.isEmpty())
+        arguments << QStringLiteral("--run-file") << runFile;
+    return arguments;
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("somnivo %1.%2.%3\n")
+        .arg(ProgramInfo::VersionMajor)
+        .arg(ProgramInfo::VersionMinor)
+        .arg(ProgramInfo::VersionRevision);
+}
+
+QString CommandLine::helpText()
+{
+    return QStringLiteral(
+        "Usage: somnivo [OPTION...]\n"
+        "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts down,\n"
+        "restarts or opens a file, optionally fading the volume and blacking out the screen.\n"
+        "Without options it shows its window. With them it arms or stops a run in the copy\n"
+        "already running, or starts one with it, as if the window had been used.\n"
+        "\n"
+        "  --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, 0.5)\n"
+        "  --at HH:MM          end the run at this clock time\n"
+        "  --daily             with --at: arm again at every start of the program\n"
+        "  --action ACTION     logoff, shutdown, reboot or runfile (default: as last chosen)\n"
+        "  --run-file PATH     with --action runfile: the file to open at the end\n"
+        "  --stop              stop the run that is going\n"
+        "  --help              show this help and end\n"
+        "  --version           show the version and end\n");
+}

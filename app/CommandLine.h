@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the program was asked to do on its command line: start as usual, print its help or
+// version, or arm or stop a run in the running copy (or in this one, when none runs).
+class CommandLine
+{
+public:
+    enum class Request
+    {
+        Start,
+        Help,
+        Version,
+        Arm,
+        Stop,
+        Invalid
+    };
+
+    // The arguments without the program's name. The toolkit's own options (-platform, -session,
+    // ...) are passed over: the toolkit reads them itself.
+    static CommandLine parse(const QStringList& arguments);
+    static QStringList argumentsOf(int argc, char* argv[]);
+
+    static QString helpText();
+    static QString versionText();
+
+    // The request again as arguments, the file made absolute: what goes to the running copy.
+    QStringList arguments() const;
+
+    Request request = Request::Start;
+    QString error; // what is wrong, for an invalid request
+
+    // Arm: a countdown (minutes as typed into the box) or a clock time.
+    QString minutes;
+    int hour = -1;
+    int minute = -1;
+    bool daily = false;
+    std::optional<int> action; // the option's position: log off, shut down, restart, run a file
+    QString runFile;
+
+private:
+    void fail(const QString& message);
+};
