@@ -1,7 +1,6 @@
 #include "ApplicationSetup.h"
 
 #include "ProgramInfo.h"
-#include "forms/DesignFonts.h"
 #include "forms/ProgramIcon.h"
 
 #include <QApplication>
@@ -19,7 +18,6 @@ void apply()
     // The designs place every control to the pixel; Fusion draws the same everywhere, so no
     // desktop theme can make a caption outgrow its place.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    DesignFonts::installSubstitutes();
     QApplication::setWindowIcon(programIcon());
     // The desktop finds the menu entry, and with it the name and icon, by this id.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(ProgramInfo::AppId));

@@ -64,7 +64,7 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
       m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignSizes(this);
+    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -1,31 +1,23 @@
 #include "DesignFonts.h"
 
-#include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
 #include <QWidget>
 
 namespace DesignFonts {
 
-void installSubstitutes()
+QString standIn(const QString& designFamily)
 {
-    // Wine's outline rendition of the old dialog font has its very metrics, where installed.
-    const QString dialogFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-    if (QFileInfo::exists(dialogFont))
-        QFontDatabase::addApplicationFont(dialogFont);
-
-    // Liberation Sans has the narrow metrics of the old dialog font; DejaVu Sans is drawn on the
-    // same wide proportions as Verdana; Liberation Mono keeps Courier's advance widths.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
-                                                           QStringLiteral("Bitstream Vera Sans"),
-                                                           QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier"),
-                               {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                                QStringLiteral("DejaVu Sans Mono")});
+    // Carlito is narrow enough for every caption of the old dialog font at every display scale
+    // (Liberation Sans is not: "ShutDown", "In" and the About window's address line overflow);
+    // DejaVu Sans is drawn on the same wide proportions as Verdana; Liberation Mono keeps
+    // Courier's advance widths.
+    if (designFamily == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Carlito");
+    if (designFamily == QLatin1String("Verdana"))
+        return QStringLiteral("DejaVu Sans");
+    if (designFamily == QLatin1String("Courier"))
+        return QStringLiteral("Liberation Mono");
+    return designFamily;
 }
 
 namespace {
@@ -43,16 +35,21 @@ double designSize(double wholePoints)
 
 void applyTo(QWidget* widget)
 {
+    // A font the design does not set is inherited from the parent, which is done already.
     QFont font = widget->font();
-    if (!(font.resolveMask() & QFont::SizeResolved))
-        return; // inherits its parent's, which is done already
-    font.setPointSizeF(designSize(font.pointSizeF()));
+    const auto set = font.resolveMask();
+    if (!(set & (QFont::FamilyResolved | QFont::FamiliesResolved | QFont::SizeResolved)))
+        return;
+    if (set & (QFont::FamilyResolved | QFont::FamiliesResolved))
+        font.setFamilies({standIn(font.families().value(0, font.family()))});
+    if (set & QFont::SizeResolved)
+        font.setPointSizeF(designSize(font.pointSizeF()));
     widget->setFont(font);
 }
 
 } // namespace
 
-void applyDesignSizes(QWidget* root)
+void applyDesignFonts(QWidget* root)
 {
     applyTo(root);
     const auto children = root->findChildren<QWidget*>();

@@ -6,5 +6,6 @@ QIcon programIcon()
     for (const int size : {16, 22, 24, 32, 48})
         icon.addFile(QStringLiteral(":/somnivo-%1.png").arg(size), QSize(size, size));
     icon.addFile(QStringLiteral(":/somnivo.png"), QSize(64, 64));
+    icon.addFile(QStringLiteral(":/somnivo-128.png"), QSize(128, 128));
     return icon;
 }

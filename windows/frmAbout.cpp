@@ -7,12 +7,13 @@
 #include "ui_frmAbout.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 
 frmAbout::frmAbout(Shell& shell, QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmAbout>()), m_shell(shell)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignSizes(this);
+    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
@@ -28,7 +29,9 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
     m_ui->Label2->setText(QLatin1Char('(') + QString::fromUtf8(ProgramInfo::SupportAddress) +
                           QLatin1Char(')'));
     m_ui->Label4->setText(QString::fromUtf8(ProgramInfo::NoticeLine));
-    m_ui->Image1->setPixmap(QPixmap(QStringLiteral(":/about.png")));
+    // Drawn from the larger picture on a display scaled above 100 %.
+    m_ui->Image1->setPixmap(
+        QIcon(QStringLiteral(":/about.png")).pixmap(QSize(45, 45), devicePixelRatioF()));
 
     m_ui->Label2->setCursor(Qt::PointingHandCursor);
     connect(new MouseUpNotifier(m_ui->Label2), &MouseUpNotifier::mouseUp, this,

@@ -8,7 +8,7 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
 {
     Ui::frmEndingSoon ui;
     ui.setupUi(this);
-    DesignFonts::applyDesignSizes(this);
+    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());

@@ -33,7 +33,7 @@ frmRunFile::frmRunFile(const SettingsStore& settings, QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmRunFile>()), m_settings(settings)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignSizes(this);
+    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());

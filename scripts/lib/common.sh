@@ -8,7 +8,8 @@ SOMNIVO_PACKAGES=(
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libpulse-dev
     libxcb1-dev clang-format
     # program, on X11 and on Wayland
-    libasound2-plugins xdg-utils qt6-wayland fonts-dejavu-core fonts-liberation fonts-wine
+    libasound2-plugins xdg-utils qt6-wayland fonts-crosextra-carlito fonts-dejavu-core
+    fonts-liberation
     # tests: private X server, window manager, real input, screenshots, the pointer's image
     xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
     # tests: a Wayland compositor with its X11 support

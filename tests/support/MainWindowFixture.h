@@ -38,9 +38,10 @@ inline QString captionOf(const QWidget* widget)
     return QString();
 }
 
-// Whether the caption fits the room the control leaves for its text (frames excepted: their
-// caption runs over the border).
-inline bool captionFits(const QWidget* widget)
+// Whether the caption fits the room the control leaves for its text on a display of this scale:
+// the font at the pixel size it is drawn in there, against the room grown by the scale. A frame's
+// caption runs over its border from a small indent; a wrapping label wraps.
+inline bool captionFits(const QWidget* widget, qreal scale)
 {
     QStyleOptionButton option;
     option.initFrom(widget);
@@ -53,8 +54,22 @@ inline bool captionFits(const QWidget* widget)
     else if (qobject_cast<const QPushButton*>(widget))
         room -= 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
     else if (widget->inherits("QGroupBox"))
+        room -= 2 * 8;
+    else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
         return true;
-    return widget->fontMetrics().horizontalAdvance(captionOf(widget)) <= room;
+    QImage display(1, 1, QImage::Format_RGB32);
+    display.setDotsPerMeterX(qRound(96 * scale / 0.0254));
+    display.setDotsPerMeterY(display.dotsPerMeterX());
+    return QFontMetricsF(widget->font(), &display).horizontalAdvance(captionOf(widget)) <=
+           room * scale;
+}
+
+// Whether the control's text is drawn in the font it asks for, an outline font that scales.
+inline bool drawnInScalableFont(const QWidget* widget)
+{
+    const QFontInfo drawn(widget->font());
+    return drawn.family() == widget->font().family() &&
+           QFontDatabase::isSmoothlyScalable(drawn.family(), drawn.styleName());
 }
 
 } // namespace LayoutChecks

@@ -40,7 +40,7 @@ def wait_for(predicate, timeout=10.0, step=0.05):
 
 class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, desktop=False, wayland=None):
+                 session_bus=False, desktop=False, wayland=None, scale=1):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
         self.processes, self.program, self.window = [], None, None
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
@@ -55,7 +55,7 @@ class Session:
                         QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="0")
         try:
             if wayland:  # "native", or "xwayland" for an X11 program on a Wayland desktop
-                self._start_weston(wayland == "xwayland")
+                self._start_weston(wayland == "xwayland", scale)
             elif display:
                 self._start_display(wm, retro)
             if sound:
@@ -110,13 +110,15 @@ class Session:
             assert wait_for(lambda: "window id" in self.run(
                 "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no openbox"
 
-    def _start_weston(self, xwayland):
-        """Weston's headless back end; with --debug it answers weston-debug and takes
-        screenshots. Under Xwayland the program is an X11 client of weston's X server."""
+    def _start_weston(self, xwayland, scale):
+        """Weston's headless back end, its output scaled as asked; with --debug it answers
+        weston-debug and takes screenshots. Under Xwayland the program is an X11 client of
+        weston's X server."""
         log = self.path("weston.log")
         self.env.update(WAYLAND_DISPLAY="somnivo-wayland", QT_QPA_PLATFORM="wayland")
         self.spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
-                    "--socket=somnivo-wayland", "--width=1280", "--height=800", "--log=" + log] +
+                    "--socket=somnivo-wayland", "--width=1280", "--height=800", "--log=" + log,
+                    f"--scale={scale}"] +
                    ["--xwayland"] * xwayland, stderr=subprocess.DEVNULL)
         assert wait_for(lambda: "background for output" in self.scene()), "no weston"
         if xwayland:
@@ -128,14 +130,17 @@ class Session:
         """Weston's view of its windows: where each is, its title and its process."""
         return self.run("weston-debug", "scene-graph")
 
-    def wayland_non_black_pixels(self):
-        """How many pixels of weston's output are not black (weston-screenshooter)."""
+    def wayland_screenshot(self):
+        """A PNG of weston's whole output, in its pixels (weston-screenshooter)."""
         for old in [f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")]:
             os.remove(self.path(old))
         subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.dir, check=True,
                        capture_output=True, timeout=20)
-        shot = [f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")][0]
-        return self.non_black_pixels(self.path(shot))
+        return self.path([f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")][0])
+
+    def wayland_non_black_pixels(self):
+        """How many pixels of weston's output are not black."""
+        return self.non_black_pixels(self.wayland_screenshot())
 
     def _start_sound(self):
         run = self.path("pulse")

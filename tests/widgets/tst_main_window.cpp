@@ -1,5 +1,6 @@
 #include "support/MainWindowFixture.h"
 #include "windows/frmAbout.h"
+#include "windows/frmEndingSoon.h"
 #include "windows/frmRunFile.h"
 
 #include <QScreen>
@@ -49,22 +50,48 @@ class tst_MainWindow : public QObject
 private slots:
     void init() { f.emplace(); }
 
-    // Every window keeps its size, without a maximise button, and every caption fits.
+    // Every window keeps its size, without a maximise button, and at every display scale every
+    // caption fits, drawn in a font that scales.
+    void everyWindowShowsEveryCaptionWhole_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0})
+            QTest::addRow("%d %%", int(scale * 100)) << scale;
+    }
     void everyWindowShowsEveryCaptionWhole()
     {
+        QFETCH(qreal, scale);
         frmSomnivo& main = f->create(false);
         frmRunFile runFile(f->settings, &main);
         frmAbout about(f->shell, &main);
+        frmEndingSoon warning([] { return u"The computer will shut down in 0:59."_s; }, &main);
         for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 191}),
                                            {&runFile, {314, 59}},
-                                           {&about, {329, 132}}}) {
+                                           {&about, {329, 132}},
+                                           {&warning, warning.size()}}) {
             QCOMPARE(std::pair(window->minimumSize(), window->maximumSize()),
                      std::pair(size, size));
             QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-            for (const QWidget* control : window->findChildren<QWidget*>())
-                QVERIFY2(LayoutChecks::captionFits(control), qPrintable(control->objectName()));
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                if (LayoutChecks::captionOf(control).isEmpty())
+                    continue;
+                QVERIFY2(LayoutChecks::captionFits(control, scale),
+                         qPrintable(control->objectName()));
+                QVERIFY2(LayoutChecks::drawnInScalableFont(control),
+                         qPrintable(control->objectName() + u' ' + control->font().family()));
+            }
         }
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+        // The progress track's outline stays whole where the scale puts its edge between pixels.
+        QImage drawn((QSizeF(main.size()) * scale).toSize(), QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(scale);
+        main.render(&drawn);
+        const QRect track = f->control("Shape1")->geometry();
+        int outline = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            outline += drawn.pixel(int(track.center().x() * scale), y) == qRgb(0, 192, 0);
+        QVERIFY2(outline >= 2, qPrintable(QString::number(outline)));
     }
 
     // Start-up shows what is stored, or the defaults; only the controls whose restore changed
