@@ -3,7 +3,6 @@
 #include "SettingsStore.h"
 #include "frmSomnivo.h"
 #include "platform/EarlyOpenedMixer.h"
-#include "platform/FallbackMixer.h"
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
 #include "platform/linux/DesktopNotifier.h"
@@ -60,8 +59,7 @@ int main(int argc, char* argv[])
     // reached while the rest of start-up goes on.
     PulseAudioMixer pulseAudio;
     AlsaMixer alsa;
-    FallbackMixer anyMixer{&pulseAudio, &alsa};
-    EarlyOpenedMixer mixer(anyMixer);
+    EarlyOpenedMixer mixer{&pulseAudio, &alsa};
     ApplicationSetup::apply();
     BootClock clock;
     LogindSessionControl session;

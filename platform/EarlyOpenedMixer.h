@@ -3,36 +3,48 @@
 #include "Mixer.h"
 
 #include <future>
+#include <initializer_list>
+#include <vector>
 
-// Opens another mixer on a thread of its own from the moment it is made, so that reaching the
-// sound server overlaps the rest of start-up; open() then only waits for the outcome.
+// The first of several ways to the master volume that opens, in the order given. They are tried
+// on a thread of their own from the moment this is made, so that reaching the sound server
+// overlaps the rest of start-up; open() then only waits for the outcome.
 class EarlyOpenedMixer final : public Mixer
 {
 public:
-    explicit EarlyOpenedMixer(Mixer& mixer)
-        : m_mixer(mixer),
-          m_opening(std::async(std::launch::async, [&mixer] { return mixer.open(); }))
+    EarlyOpenedMixer(std::initializer_list<Mixer*> choices)
+        : m_opening(std::async(std::launch::async, [choices = std::vector(choices)] {
+              for (Mixer* choice : choices)
+                  if (choice->open())
+                      return choice;
+              return static_cast<Mixer*>(nullptr);
+          }))
     {}
 
-    bool open() override { return m_opening.valid() && m_opening.get(); }
+    bool open() override
+    {
+        if (m_opening.valid())
+            m_chosen = m_opening.get();
+        return m_chosen;
+    }
     std::optional<quint32> findLine(quint32 componentType) override
     {
-        return m_mixer.findLine(componentType);
+        return m_chosen ? m_chosen->findLine(componentType) : std::nullopt;
     }
     std::optional<Control> findControl(quint32 lineId, quint32 controlType) override
     {
-        return m_mixer.findControl(lineId, controlType);
+        return m_chosen ? m_chosen->findControl(lineId, controlType) : std::nullopt;
     }
     std::optional<quint32> readValue(quint32 controlId) override
     {
-        return m_mixer.readValue(controlId);
+        return m_chosen ? m_chosen->readValue(controlId) : std::nullopt;
     }
     bool writeValue(quint32 controlId, quint32 value) override
     {
-        return m_mixer.writeValue(controlId, value);
+        return m_chosen && m_chosen->writeValue(controlId, value);
     }
 
 private:
-    Mixer& m_mixer;
-    std::future<bool> m_opening;
+    std::future<Mixer*> m_opening;
+    Mixer* m_chosen = nullptr;
 };
