@@ -8,6 +8,8 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
 {
     Ui::frmEndingSoon ui;
     ui.setupUi(this);
+    m_label = ui.lblText;
+    m_label->setText(m_text());
     DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -17,18 +19,21 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
         dismiss();
         emit extended();
     });
-    const auto show = [this, label = ui.lblText] { label->setText(m_text()); };
-    show();
     m_tick.setInterval(1000);
-    connect(&m_tick, &QTimer::timeout, this, show);
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_label->setText(m_text()); });
+}
+
+void frmEndingSoon::showEvent(QShowEvent* event)
+{
+    m_label->setText(m_text());
     m_tick.start();
+    QDialog::showEvent(event);
 }
 
 void frmEndingSoon::dismiss()
 {
     m_tick.stop();
     hide();
-    deleteLater();
 }
 
 void frmEndingSoon::reject()

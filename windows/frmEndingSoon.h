@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QLabel;
+
 // The warning before a run ends: what will happen and in how long, counted down every second,
 // with "Cancel" (also Enter, Escape and the close box) and "+10 min". It stays above every other
 // window.
@@ -16,7 +18,7 @@ public:
     // text tells what the warning says at the moment it is asked.
     frmEndingSoon(std::function<QString()> text, QWidget* owner);
 
-    // Closes it as the program's own doing: neither button is pressed.
+    // Hides it as the program's own doing: neither button is pressed. It can be shown again.
     void dismiss();
 
 signals:
@@ -26,7 +28,11 @@ signals:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::function<QString()> m_text;
+    QLabel* m_label;
     QTimer m_tick;
 };

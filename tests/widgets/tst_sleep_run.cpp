@@ -170,6 +170,10 @@ private slots:
                 warning->close();
             QCOMPARE(status(), way == 4 ? armed : idle);
             QVERIFY(f->session.requests.isEmpty());
+            // The next run warns again, once what was closed has been cleared away.
+            arm(u"0.5"_s);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(warningShown().isEmpty(), way == 4);
         }
     }
 
