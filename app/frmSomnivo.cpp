@@ -74,6 +74,7 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     setFixedSize(size());
     m_cSysTray1.setObjectName(QStringLiteral("cSysTray1"));
     m_cSysTray1.setTrayIcon(programIcon());
+    setPlan(QString());
     connect(&m_cSysTray1, &cSysTray::MouseUp, this, &frmSomnivo::cSysTray1_MouseUp);
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
     m_ui->Label1->setCursor(Qt::PointingHandCursor);
@@ -278,21 +279,21 @@ void frmSomnivo::showTrayIcon()
         return;
     m_trayIconDue = false;
     m_cSysTray1.setInTray(true);
-    setPlan(m_plan);
 }
 
 bool frmSomnivo::canHideInTray()
 {
+    const bool justShown = m_trayIconDue;
     showTrayIcon();
     if (!m_cSysTray1.InTray() || !m_cSysTray1.isAvailable())
         return false;
     // An icon shown before there was a notification area is shown again once there is one.
     // (Whether there was one when it was shown is not asked then: that costs a bus round trip.)
-    if (!m_trayShownWithArea) {
+    if (!m_trayShownWithArea && !justShown) {
         m_cSysTray1.setInTray(false);
         m_cSysTray1.setInTray(true);
-        m_trayShownWithArea = true;
     }
+    m_trayShownWithArea = true;
     return true;
 }
 

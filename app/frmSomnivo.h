@@ -148,5 +148,4 @@ private:
     QTimer m_timer2;
     QPointer<frmBlackScreen> m_blackScreen;
     QPointer<frmEndingSoon> m_warning;
-    QString m_plan; // what the run will do and when, second line of the tray's tip
 };

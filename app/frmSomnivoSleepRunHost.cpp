@@ -109,9 +109,8 @@ void frmSomnivo::closeWarning()
 
 void frmSomnivo::setPlan(const QString& plan)
 {
-    m_plan = plan;
-    const QString caption = QStringLiteral("Somnivo - Auto Shutdown Timer");
-    m_cSysTray1.setTrayTip(plan.isEmpty() ? caption : caption + QLatin1Char('\n') + plan);
+    const QString caption = windowTitle().trimmed(); // the design's caption ends in a blank
+    m_cSysTray1.setTrayTip(plan.isEmpty() ? caption : caption + u'\n' + plan);
 }
 
 void frmSomnivo::reportFailure(const QString& text, const QString& details)
