@@ -258,21 +258,24 @@ void SleepRun::endRun()
 {
     cmdRestz_Click(); // the run is over: back to idle before anything else happens
     state.ActionIndex = storedNumber(m_host, SettingKey::ShutDown, "1");
+    // Taken now: while the players are asked, the volume poll (back on when idle) would
+    // overwrite it with the faded volume.
+    const int volume = m_host.currentVolume() / 2;
     // Players stop before the volume comes back up, and keep their place across a power-off.
     if (storedNumber(m_host, SettingKey::PausePlayers, "1") != 1) {
-        act();
+        act(volume);
         return;
     }
     QPointer<SleepRun> alive(this);
-    m_players.pausePlaying([this, alive] {
+    m_players.pausePlaying([this, alive, volume] {
         if (alive)
-            act();
+            act(volume);
     });
 }
 
-void SleepRun::act()
+void SleepRun::act(int volume)
 {
-    m_host.setVolumeValue(m_host.currentVolume() / 2);
+    m_host.setVolumeValue(volume);
     if (state.ActionIndex != 3) {
         requestExit();
         return;

@@ -60,7 +60,7 @@ private:
     void follow(double now);
     void checkAction();
     void endRun();
-    void act();
+    void act(int volume);
     void requestExit();
     void openRunFile();
 

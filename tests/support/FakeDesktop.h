@@ -5,15 +5,17 @@
 
 #include <QStringList>
 
-// Media players that pause at once, counted.
+// Media players that pause at once, or when the test says (answerLater), counted.
 struct FakeMediaPlayers final : MediaPlayers
 {
     void pausePlaying(std::function<void()> done) override
     {
         ++pauses;
-        done();
+        answerLater ? void(pending = std::move(done)) : done();
     }
     int pauses = 0;
+    bool answerLater = false;
+    std::function<void()> pending;
 };
 
 // The notifications shown ("show <body>") and withdrawn ("withdraw"), in order.
