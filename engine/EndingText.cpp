@@ -5,19 +5,20 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-enum class Kind
+QString fileName(const QString& runFile)
 {
-    ShutDown,
-    Restart,
-    LogOff,
-    RunFile
-};
+    const QString name = QFileInfo(runFile).fileName();
+    return name.isEmpty() ? QStringLiteral("The Run File") : name;
+}
 
-// What the action does, by the flags its exit request would carry.
+} // namespace
+
+namespace EndingText {
+
 Kind kindOf(qint32 action)
 {
     if (action == 3)
@@ -29,16 +30,6 @@ Kind kindOf(qint32 action)
         return Kind::ShutDown;
     return Kind::LogOff;
 }
-
-QString fileName(const QString& runFile)
-{
-    const QString name = QFileInfo(runFile).fileName();
-    return name.isEmpty() ? QStringLiteral("The Run File") : name;
-}
-
-} // namespace
-
-namespace EndingText {
 
 QString warning(qint32 action, const QString& runFile, qint64 remainingMs)
 {
@@ -60,12 +51,37 @@ QString warning(qint32 action, const QString& runFile, qint64 remainingMs)
 
 QString plan(qint32 action, const QString& runFile, const QTime& end, qint64 remainingMs)
 {
-    const QString what[] = {QStringLiteral("Shut down"), QStringLiteral("Restart"),
-                            QStringLiteral("Log off"), QStringLiteral("Open ") + fileName(runFile)};
+    QString what;
+    switch (kindOf(action)) {
+    case Kind::ShutDown:
+        what = QStringLiteral("Shut down");
+        break;
+    case Kind::Restart:
+        what = QStringLiteral("Restart");
+        break;
+    case Kind::LogOff:
+        what = QStringLiteral("Log off");
+        break;
+    case Kind::RunFile:
+        what = QStringLiteral("Open ") + fileName(runFile);
+        break;
+    }
     const qint64 minutes = std::max<qint64>(0, (remainingMs + 59'999) / 60'000);
     return QStringLiteral("%1 at %2 (in %3 min)")
-        .arg(what[int(kindOf(action))], end.toString(QStringLiteral("HH:mm")))
+        .arg(what, end.toString(QStringLiteral("HH:mm")))
         .arg(minutes);
+}
+
+QString refusal(qint32 action)
+{
+    switch (kindOf(action)) {
+    case Kind::Restart:
+        return QStringLiteral("The computer could not be restarted.");
+    case Kind::ShutDown:
+        return QStringLiteral("The computer could not be shut down.");
+    default:
+        return QStringLiteral("The session could not be ended.");
+    }
 }
 
 QString doubt(quint32 flags, const SessionControl::Outlook& outlook)

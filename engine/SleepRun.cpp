@@ -30,14 +30,12 @@ int storedNumber(const SleepRunHost& host, QLatin1StringView key, const char* de
         Conversions::numberOf(host.readSetting(key, QString::fromLatin1(defaultValue))));
 }
 
-// What to tell the user when the exit request of these flags was refused.
-QString refusalText(quint32 flags)
+// The Run File's path where the action opens it; the ticks read no other setting.
+QString runFileOf(const SleepRunHost& host, qint32 action)
 {
-    if (flags & SessionControl::RebootFlag)
-        return SleepRun::tr("The computer could not be restarted.");
-    if (flags & (SessionControl::ShutDownFlag | SessionControl::PowerOffFlag))
-        return SleepRun::tr("The computer could not be shut down.");
-    return SleepRun::tr("The session could not be ended.");
+    return EndingText::kindOf(action) == EndingText::Kind::RunFile
+               ? host.readSetting(SettingKey::RunFile, QString())
+               : QString();
 }
 
 } // namespace
@@ -116,11 +114,10 @@ void SleepRun::arm(double minutes)
 
 void SleepRun::checkAction()
 {
-    const quint32 flags = RunArithmetic::exitFlags(state.ActionIndex);
-    const quint32 leaving =
-        SessionControl::RebootFlag | SessionControl::ShutDownFlag | SessionControl::PowerOffFlag;
-    if (state.ActionIndex == 3 || !(flags & leaving))
+    const EndingText::Kind kind = EndingText::kindOf(state.ActionIndex);
+    if (kind != EndingText::Kind::ShutDown && kind != EndingText::Kind::Restart)
         return; // opening a file or ending the session: nothing to ask
+    const quint32 flags = RunArithmetic::exitFlags(state.ActionIndex);
     QPointer<SleepRun> alive(this);
     m_session.checkExit(flags, [this, alive, flags](const SessionControl::Outlook& outlook) {
         if (!alive || m_host.restzCaption() != StopCaption)
@@ -194,9 +191,9 @@ void SleepRun::follow(double now)
         m_warned = true;
         m_host.showWarning();
     }
-    const QString runFile = m_host.readSetting(SettingKey::RunFile, QString());
-    const QString plan = EndingText::plan(
-        state.ActionIndex, runFile, m_clock.localNow().addMSecs(*remaining).time(), *remaining);
+    const QString plan =
+        EndingText::plan(state.ActionIndex, runFileOf(m_host, state.ActionIndex),
+                         m_clock.localNow().addMSecs(*remaining).time(), *remaining);
     if (plan != m_plan)
         m_host.setPlan(m_plan = plan);
 }
@@ -204,8 +201,7 @@ void SleepRun::follow(double now)
 QString SleepRun::warningText() const
 {
     const double now = double(m_clock.milliseconds());
-    return EndingText::warning(state.ActionIndex,
-                               m_host.readSetting(SettingKey::RunFile, QString()),
+    return EndingText::warning(state.ActionIndex, runFileOf(m_host, state.ActionIndex),
                                remainingMs(now).value_or(0));
 }
 
@@ -294,7 +290,7 @@ void SleepRun::requestExit()
     const SessionControl::Result result = m_session.requestExit(flags);
     // A refused request must not look like success: the program stays, idle, and says why.
     if (!result.accepted) {
-        m_host.reportFailure(refusalText(flags), result.error);
+        m_host.reportFailure(EndingText::refusal(state.ActionIndex), result.error);
         return;
     }
     m_host.unloadAndEnd();
