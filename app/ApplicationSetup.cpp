@@ -11,10 +11,7 @@ namespace ApplicationSetup {
 void apply()
 {
     QCoreApplication::setApplicationName(QString::fromUtf8(ProgramInfo::Title));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(ProgramInfo::VersionMajor)
-                                                .arg(ProgramInfo::VersionMinor)
-                                                .arg(ProgramInfo::VersionRevision));
+    QCoreApplication::setApplicationVersion(QLatin1StringView(ProgramInfo::Version));
     // The designs place every control to the pixel; Fusion draws the same everywhere, so no
     // desktop theme can make a caption outgrow its place.
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -209,10 +209,7 @@ QStringList CommandLine::arguments() const
 
 QString CommandLine::versionText()
 {
-    return QStringLiteral("somnivo %1.%2.%3\n")
-        .arg(ProgramInfo::VersionMajor)
-        .arg(ProgramInfo::VersionMinor)
-        .arg(ProgramInfo::VersionRevision);
+    return QStringLiteral("somnivo %1\n").arg(QLatin1StringView(ProgramInfo::Version));
 }
 
 QString CommandLine::helpText()

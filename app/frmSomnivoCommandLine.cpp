@@ -13,8 +13,7 @@ void frmSomnivo::carryOut(const CommandLine& command)
     const bool arming = command.request == CommandLine::Request::Arm;
     if (m_closed || (!arming && command.request != CommandLine::Request::Stop))
         return;
-    if (restzCaption() == SleepRun::StopCaption)
-        m_ui->cmdRestz->click();
+    m_sleepRun.cancel(); // "Stop", when a run is going
     if (!arming)
         return;
 
