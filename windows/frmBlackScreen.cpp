@@ -62,9 +62,9 @@ void frmBlackScreen::addPane(QScreen* screen)
     auto* pane = new QWidget(this);
     cover(*pane, screen);
     pane->installEventFilter(this);
-    if (m_onTop)
-        pane->setCursor(Qt::BlankCursor);
     pane->show();
+    if (m_onTop)
+        putOnTop(*pane);
     m_panes.insert(screen, pane);
 }
 
@@ -77,21 +77,22 @@ void frmBlackScreen::Timer1_Timer()
 {
     m_timer1.stop();
     m_onTop = true;
-    QList<QWidget*> windows{this};
-    for (const auto& pane : std::as_const(m_panes))
-        windows << pane;
-    for (QWidget* window : windows) {
-        // A window manager may have placed it as an ordinary window after all (seen with
-        // weston's X11 support, now and then): ask again.
-        if (!window->isFullScreen())
-            window->setWindowState(Qt::WindowFullScreen);
-        window->windowHandle()->setFlags(window->windowHandle()->flags() |
-                                         Qt::WindowStaysOnTopHint);
-        window->raise();
-        // Hidden over these windows only, so the pointer comes back however they go.
-        window->setCursor(Qt::BlankCursor);
-    }
+    putOnTop(*this);
+    for (QWidget* pane : std::as_const(m_panes))
+        putOnTop(*pane);
     grabKeyboard();
+}
+
+void frmBlackScreen::putOnTop(QWidget& window)
+{
+    // A window manager may have placed it as an ordinary window after all (seen with weston's
+    // X11 support, now and then): ask again.
+    if (!window.isFullScreen())
+        window.setWindowState(Qt::WindowFullScreen);
+    window.windowHandle()->setFlags(window.windowHandle()->flags() | Qt::WindowStaysOnTopHint);
+    window.raise();
+    // Hidden over these windows only, so the pointer comes back however they go.
+    window.setCursor(Qt::BlankCursor);
 }
 
 bool frmBlackScreen::eventFilter(QObject* watched, QEvent* event)

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QPointer>
 #include <QTimer>
 
 class QScreen;
@@ -35,11 +34,13 @@ private:
     void cover(QWidget& window, QScreen* screen);
     void addPane(QScreen* screen);
     void removePane(QScreen* screen);
+    // Above every other window, full-screen, the pointer hidden over it.
+    void putOnTop(QWidget& window);
     void unload();
 
     bool& m_shown;
     WindowSystem& m_windowSystem;
     QTimer m_timer1;
     bool m_onTop = false;
-    QHash<QScreen*, QPointer<QWidget>> m_panes;
+    QHash<QScreen*, QWidget*> m_panes; // children, deleted only through this
 };
