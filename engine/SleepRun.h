@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 class Clock;
 class MediaPlayers;
 class SessionControl;

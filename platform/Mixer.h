@@ -11,6 +11,7 @@ class Mixer
 public:
     static constexpr quint32 SpeakersLine = 4;
     static constexpr quint32 VolumeControl = 0x50030001;
+    static constexpr quint32 ValueMaximum = 65535;
 
     struct Control
     {

@@ -12,13 +12,7 @@ class QtTrayIconBackend final : public TrayIconBackend
 {
 public:
     bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
-    // Without a notification area there is nothing to show the icon in (and Qt's attempt to
-    // embed one warns on Wayland); once there is one, the icon is shown again.
-    void show() override
-    {
-        if (m_icon || isAvailable())
-            icon().show();
-    }
+    void show() override { icon().show(); }
     void hide() override { icon().hide(); }
     void setIcon(const QIcon& image) override { icon().setIcon(image); }
     void setToolTip(const QString& tip) override { icon().setToolTip(tip); }

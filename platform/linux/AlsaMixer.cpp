@@ -94,7 +94,7 @@ std::optional<Mixer::Control> AlsaMixer::findControl(quint32 lineId, quint32 con
 {
     if (lineId != LineId || controlType != VolumeControl || !m_element)
         return std::nullopt;
-    return Control{ControlId, 0, 65535};
+    return Control{ControlId, 0, ValueMaximum};
 }
 
 std::optional<quint32> AlsaMixer::readValue(quint32 controlId)

@@ -1,5 +1,7 @@
 #include "DesktopNotifier.h"
 
+#include "ProgramInfo.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -31,8 +33,9 @@ void DesktopNotifier::show(const QString& summary, const QString& body, const QS
     // Critical: it stays until it is answered or taken away.
     const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}};
     auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(call(QStringLiteral("Notify"), {QStringLiteral("Somnivo"), m_id, QString(),
-                                                      summary, body, actions, hints, 0})),
+        bus.asyncCall(
+            call(QStringLiteral("Notify"), {QString::fromUtf8(ProgramInfo::Title), m_id, QString(),
+                                            summary, body, actions, hints, 0})),
         this);
     connect(
         watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {

@@ -61,9 +61,11 @@ void DesktopWindowSystem::activate(QWindow& window, const QString& token)
 
 bool DesktopWindowSystem::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::Expose)
+        return false;
     auto* window = qobject_cast<QWindow*>(watched);
-    if (window && window->isTopLevel() && event->type() == QEvent::Expose &&
-        window->frameMargins().top() > 0 && window->property("fullTitle").isNull()) {
+    if (window && window->isTopLevel() && window->frameMargins().top() > 0 &&
+        window->property("fullTitle").isNull()) {
         // Qt draws the title bar: its title has to fit it.
         window->setProperty("fullTitle", window->title());
         window->setTitle(fittedTitle(window->title(), window->frameGeometry().width()));

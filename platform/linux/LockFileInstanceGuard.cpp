@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <poll.h>
@@ -148,8 +147,7 @@ bool LockFileInstanceGuard::send(const QByteArray& request, bool awaitAnswer)
         return false;
     bool delivered = false;
     pollfd writable{socket, POLLOUT, 0};
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 ||
-        (errno == EAGAIN && ::poll(&writable, 1, DeliveryTimeoutMs) == 1)) {
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0) {
         qsizetype sent = 0;
         while (sent < request.size() && ::poll(&writable, 1, DeliveryTimeoutMs) == 1) {
             const ssize_t written =

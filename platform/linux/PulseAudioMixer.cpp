@@ -1,5 +1,6 @@
 #include "PulseAudioMixer.h"
 
+#include "ProgramInfo.h"
 #include "VolumeScale.h"
 
 #include <pulse/pulseaudio.h>
@@ -62,7 +63,7 @@ bool PulseAudioMixer::open()
             pa_threaded_mainloop_signal(static_cast<Deadline*>(data)->loop, 0);
         },
         &deadline);
-    while (!deadline.passed && !over(m_context) && m_answers == 0)
+    while (!deadline.passed && !over(m_context) && !m_answered)
         pa_threaded_mainloop_wait(m_loop);
     pa_threaded_mainloop_get_api(m_loop)->time_free(timer);
     return m_sinkKnown;
@@ -76,7 +77,7 @@ void PulseAudioMixer::connect()
         pa_context_unref(m_context);
     }
     m_sinkKnown = false;
-    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Somnivo");
+    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), ProgramInfo::Title);
     pa_context_set_state_callback(
         m_context,
         [](pa_context* context, void* data) {
@@ -117,7 +118,7 @@ void PulseAudioMixer::askForSink()
             self->m_sinkKnown = false; // no default sink
         }
         if (last)
-            ++self->m_answers;
+            self->m_answered = true;
         pa_threaded_mainloop_signal(self->m_loop, 0);
     };
     if (pa_operation* asking =
@@ -144,7 +145,7 @@ std::optional<Mixer::Control> PulseAudioMixer::findControl(quint32 lineId, quint
 {
     if (lineId != LineId || controlType != VolumeControl)
         return std::nullopt;
-    return Control{ControlId, 0, 65535};
+    return Control{ControlId, 0, ValueMaximum};
 }
 
 std::optional<quint32> PulseAudioMixer::readValue(quint32 controlId)

@@ -36,7 +36,7 @@ private:
     pa_context* m_context = nullptr;
     // What the server last said of the default sink.
     bool m_sinkKnown = false;
-    int m_answers = 0;
+    bool m_answered = false;
     quint8 m_channels = 0;
     quint32 m_raw = 0; // the loudest channel, 65536 = 100 %
 };

@@ -1,9 +1,11 @@
 #include "VolumeScale.h"
 
+#include "platform/Mixer.h"
+
 #include <algorithm>
 
 namespace {
-constexpr qint64 ValueMaximum = 65535;
+constexpr qint64 ValueMaximum = Mixer::ValueMaximum;
 } // namespace
 
 namespace VolumeScale {
