@@ -1,10 +1,8 @@
 #include "DesktopNotifier.h"
 
+#include "AsyncDBusCall.h"
 #include "ProgramInfo.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
 #include <QVariantMap>
 
 namespace {
@@ -32,20 +30,16 @@ void DesktopNotifier::show(const QString& summary, const QString& body, const QS
     m_withdrawn = false;
     // Critical: it stays until it is answered or taken away.
     const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}};
-    auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(
-            call(QStringLiteral("Notify"), {QString::fromUtf8(ProgramInfo::Title), m_id, QString(),
-                                            summary, body, actions, hints, 0})),
-        this);
-    connect(
-        watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
-            answer->deleteLater();
-            const uint id = answer->isError() ? 0 : answer->reply().arguments().value(0).toUInt();
-            if (m_withdrawn)
-                close(id);
-            else
-                m_id = id;
-        });
+    const QVariantList arguments{
+        QString::fromUtf8(ProgramInfo::Title), m_id, QString(), summary, body, actions, hints, 0};
+    callAsync(bus, call(QStringLiteral("Notify"), arguments), -1, this,
+              [this](const QVariant& answer) {
+                  const uint id = answer.toUInt(); // 0 when there was none
+                  if (m_withdrawn)
+                      close(id);
+                  else
+                      m_id = id;
+              });
 }
 
 void DesktopNotifier::withdraw()

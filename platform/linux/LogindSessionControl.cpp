@@ -1,10 +1,11 @@
 #include "LogindSessionControl.h"
 
+#include "AsyncDBusCall.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
 
@@ -132,16 +133,12 @@ void LogindSessionControl::checkExit(quint32 flags, OutlookCompletion done)
     const auto ask = [&](const QString& method, auto read) {
         const QDBusMessage call =
             QDBusMessage::createMethodCall(Service, ManagerPath, ManagerInterface, method);
-        auto* watcher =
-            new QDBusPendingCallWatcher(logind.asyncCall(call, RequestTimeoutMs), &m_answers);
-        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_answers,
-                         [=](QDBusPendingCallWatcher* answer) {
-                             answer->deleteLater();
-                             if (!answer->isError())
-                                 read(answer->reply().arguments().value(0), *outlook);
-                             if (--*waiting == 0)
-                                 done(*outlook);
-                         });
+        callAsync(logind, call, RequestTimeoutMs, &m_answers, [=](const QVariant& answer) {
+            if (answer.isValid())
+                read(answer, *outlook);
+            if (--*waiting == 0)
+                done(*outlook);
+        });
     };
     ask(flags & RebootFlag ? QStringLiteral("CanReboot") : QStringLiteral("CanPowerOff"),
         [](const QVariant& answer, Outlook& into) { into.allowed = answer.toString(); });

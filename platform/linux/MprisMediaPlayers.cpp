@@ -1,8 +1,7 @@
 #include "MprisMediaPlayers.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
+#include "AsyncDBusCall.h"
+
 #include <QDBusVariant>
 #include <QTimer>
 
@@ -40,12 +39,7 @@ void MprisMediaPlayers::pausePlaying(std::function<void()> done)
             std::exchange(pass->done, nullptr)();
     });
     const auto ask = [this, bus](const QDBusMessage& call, auto then) {
-        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, PatienceMs), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [then](QDBusPendingCallWatcher* answer) {
-                    answer->deleteLater();
-                    then(answer->isError() ? QVariant() : answer->reply().arguments().value(0));
-                });
+        callAsync(bus, call, PatienceMs, this, then);
     };
     const QString dbus = QStringLiteral("org.freedesktop.DBus");
     ask(QDBusMessage::createMethodCall(dbus, QStringLiteral("/org/freedesktop/DBus"), dbus,
