@@ -108,13 +108,6 @@ void frmSomnivo::connectClockAndButtons()
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
 
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
-    // The warning's buttons on the desktop's notification, as in its window.
-    connect(&m_services.notifier, &Notifier::actionInvoked, this, [this](const QString& key) {
-        if (key == QLatin1String("cancel"))
-            m_sleepRun.cancel();
-        else if (key == QLatin1String("more"))
-            m_sleepRun.extend();
-    });
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
     connect(new MouseUpNotifier(m_ui->Label1), &MouseUpNotifier::mouseUp, this,
             [this](Qt::MouseButton button) {

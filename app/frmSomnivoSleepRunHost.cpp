@@ -91,6 +91,13 @@ void frmSomnivo::showWarning()
         m_warning = new frmEndingSoon([this] { return m_sleepRun.warningText(); }, this);
         connect(m_warning, &frmEndingSoon::cancelled, &m_sleepRun, &SleepRun::cancel);
         connect(m_warning, &frmEndingSoon::extended, &m_sleepRun, &SleepRun::extend);
+        // The same two buttons on the desktop's notification.
+        connect(&m_services.notifier, &Notifier::actionInvoked, this, [this](const QString& key) {
+            if (key == QLatin1String("cancel"))
+                m_sleepRun.cancel();
+            else if (key == QLatin1String("more"))
+                m_sleepRun.extend();
+        });
     }
     m_warning->show();
     m_warning->raise();
