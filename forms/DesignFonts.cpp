@@ -5,6 +5,9 @@
 
 namespace DesignFonts {
 
+namespace {
+
+// The family drawn for a family a design names.
 QString standIn(const QString& designFamily)
 {
     // Carlito is narrow enough for every caption of the old dialog font at every display scale
@@ -19,8 +22,6 @@ QString standIn(const QString& designFamily)
         return QStringLiteral("Liberation Mono");
     return designFamily;
 }
-
-namespace {
 
 double designSize(double wholePoints)
 {
