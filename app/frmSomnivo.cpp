@@ -229,7 +229,7 @@ void frmSomnivo::Form_Load()
 
     // A daily clock time is armed without waiting for the user.
     if (run().ScheduleMode == 1 && CheckBoxValue::of(m_ui->chkDaily) == 1)
-        m_ui->cmdRestz->click();
+        m_sleepRun.armAtStartUp();
 
     m_loaded = true;
     for (const CommandLine& command : std::exchange(m_waitingCommands, {}))

@@ -18,6 +18,7 @@
 namespace Ui {
 class frmSomnivo;
 }
+class QMessageBox;
 class QRadioButton;
 class SettingsStore;
 class VolumeSlider;
@@ -123,9 +124,13 @@ private:
     void showBlackScreen() override;
     void closeBlackScreen() override;
     void showWarning() override;
+    void refreshWarning() override;
     void closeWarning() override;
     void setPlan(const QString& plan) override;
     void reportFailure(const QString& text, const QString& details) override;
+    void setDoubt(const QString& text) override;
+    // A message that does not stop anything while it is up.
+    QMessageBox* showMessage(const QString& text, const QString& details);
     void unloadAndEnd() override;
 
     std::unique_ptr<Ui::frmSomnivo> m_ui;
@@ -148,4 +153,5 @@ private:
     QTimer m_timer2;
     QPointer<frmBlackScreen> m_blackScreen;
     QPointer<frmEndingSoon> m_warning;
+    QPointer<QMessageBox> m_doubt;
 };

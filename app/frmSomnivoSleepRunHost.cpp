@@ -102,6 +102,12 @@ void frmSomnivo::showWarning()
     m_warning->show();
     m_warning->raise();
     m_warning->activateWindow();
+    refreshWarning();
+}
+
+void frmSomnivo::refreshWarning()
+{
+    // In place of the one shown before.
     m_services.notifier.show(m_warning->windowTitle(), m_sleepRun.warningText(),
                              {QStringLiteral("cancel"), QStringLiteral("Cancel"),
                               QStringLiteral("more"), QStringLiteral("+10 min")});
@@ -120,7 +126,7 @@ void frmSomnivo::setPlan(const QString& plan)
     m_cSysTray1.setTrayTip(plan.isEmpty() ? caption : caption + u'\n' + plan);
 }
 
-void frmSomnivo::reportFailure(const QString& text, const QString& details)
+QMessageBox* frmSomnivo::showMessage(const QString& text, const QString& details)
 {
     auto* message = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(ProgramInfo::Title),
                                     text, QMessageBox::Ok, this);
@@ -129,6 +135,20 @@ void frmSomnivo::reportFailure(const QString& text, const QString& details)
     message->setModal(false);
     message->setWindowModality(Qt::NonModal);
     message->show();
+    return message;
+}
+
+void frmSomnivo::reportFailure(const QString& text, const QString& details)
+{
+    showMessage(text, details);
+}
+
+void frmSomnivo::setDoubt(const QString& text)
+{
+    if (m_doubt)
+        m_doubt->close();
+    if (!text.isEmpty())
+        m_doubt = showMessage(text, QString());
 }
 
 void frmSomnivo::unloadAndEnd()

@@ -84,6 +84,13 @@ QString refusal(qint32 action)
     }
 }
 
+QString briefly(const QString& serviceText)
+{
+    constexpr qsizetype Longest = 200;
+    const QString line = serviceText.trimmed().section(u'\n', 0, 0).trimmed();
+    return line.size() <= Longest ? line : line.left(Longest - 1) + QChar(0x2026);
+}
+
 QString doubt(quint32 flags, const SessionControl::Outlook& outlook)
 {
     const bool restart = flags & SessionControl::RebootFlag;

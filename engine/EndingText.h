@@ -28,6 +28,10 @@ QString plan(qint32 action, const QString& runFile, const QTime& end, qint64 rem
 // "The computer could not be shut down.", when the action's exit request was refused.
 QString refusal(qint32 action);
 
+// A service's own explanation, as a message shows it: its first line, at most 200 characters
+// (a service may answer with a whole traceback).
+QString briefly(const QString& serviceText);
+
 // Why the exit of these flags may not come at the end of a run, for instance "The computer may
 // not shut down at the end of this run: a video player is blocking shutdown (Playing video).";
 // empty when nothing stands in its way.

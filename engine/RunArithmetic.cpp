@@ -2,6 +2,9 @@
 
 #include "Conversions.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -62,17 +65,52 @@ double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction)
     return lineFullX2 - fraction * lineLength;
 }
 
-std::optional<qint64> clockTimeRemainingMs(const QTime& now, qint32 atHour, qint32 atMinute,
-                                           qint32 extraMinutes)
+qint64 instantShowing(QDate date, QTime time, const QTimeZone& zone, qint64 notBeforeMs)
 {
-    if (atHour < 0 || atHour > 23 || atMinute < 0 || atMinute > 59)
+    constexpr qint64 Day = 86'400'000;
+    const qint64 shownAsUtc = QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
+    const auto offsetAt = [&zone](qint64 instant) {
+        return 1000LL * zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC));
+    };
+    // The clock shows it at most twice: once under the offset in force the day before, once
+    // under the one of the day after.
+    QList<qint64> shown;
+    qint64 earliest = std::numeric_limits<qint64>::max();
+    for (const qint64 offset : {offsetAt(shownAsUtc - Day), offsetAt(shownAsUtc + Day)}) {
+        const qint64 candidate = shownAsUtc - offset;
+        earliest = std::min(earliest, candidate);
+        if (offsetAt(candidate) == offset && !shown.contains(candidate))
+            shown.append(candidate);
+    }
+    if (shown.isEmpty()) {
+        // Skipped: the clock jumps over it at the change between the two candidates.
+        const QTimeZone::OffsetData change =
+            zone.nextTransition(QDateTime::fromMSecsSinceEpoch(earliest, Qt::UTC));
+        shown.append(change.atUtc.isValid() ? change.atUtc.toMSecsSinceEpoch() : earliest);
+    }
+    std::sort(shown.begin(), shown.end());
+    for (const qint64 instant : shown) {
+        if (instant >= notBeforeMs)
+            return instant;
+    }
+    return shown.last();
+}
+
+std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute)
+{
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return std::nullopt;
-    constexpr qint64 Day = 24 * 60;
-    const qint64 target = ((atHour * 60LL + atMinute + extraMinutes) % Day + Day) % Day;
-    const qint64 minutesAhead = ((target - (now.hour() * 60 + now.minute())) % Day + Day) % Day;
-    if (minutesAhead == 0)
-        return 0; // inside the target minute: the end
-    return minutesAhead * 60'000 - (now.second() * 1000 + now.msec());
+    const qint64 minuteStart =
+        now.toMSecsSinceEpoch() - (now.time().second() * 1000 + now.time().msec());
+    ClockTimeEnd end{now.date(), QTime(hour, minute), minuteStart};
+    if (instantOf(end, now.timeZone()) < minuteStart)
+        end.date = end.date.addDays(1);
+    return end;
+}
+
+qint64 instantOf(const ClockTimeEnd& end, const QTimeZone& zone)
+{
+    return instantShowing(end.date, end.time, zone, end.notBeforeMs);
 }
 
 quint32 exitFlags(qint32 actionCode)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QStringView>
-#include <QTime>
+#include <QTimeZone>
 #include <QtGlobal>
 
 #include <optional>
@@ -35,10 +36,30 @@ double elapsedFraction(double now, double startTick, double spanMs);
 // end at fraction 1, and on past it after that.
 double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction);
 
-// The milliseconds from now until a clock-time run ends, at the start of the target minute moved
-// on by extraMinutes; 0 or less within that minute. Nothing for a target no clock shows.
-std::optional<qint64> clockTimeRemainingMs(const QTime& now, qint32 atHour, qint32 atMinute,
-                                           qint32 extraMinutes);
+// Where a clock-time run ends: the local date and time it counts to, and the instant (ms since
+// the epoch) from which on that time counts, the start of the minute the run was armed in.
+struct ClockTimeEnd
+{
+    QDate date;
+    QTime time;
+    qint64 notBeforeMs = 0;
+
+    friend bool operator==(const ClockTimeEnd&, const ClockTimeEnd&) = default;
+};
+
+// The first instant (ms since the epoch) from notBeforeMs on at which the clock of the zone shows
+// date and time: of a time the clock shows twice (autumn), the first occurrence still to come;
+// of a time it skips (spring), the first instant after the gap. Where the zone showed it only
+// before notBeforeMs, the last such instant.
+qint64 instantShowing(QDate date, QTime time, const QTimeZone& zone, qint64 notBeforeMs);
+
+// The end of a clock-time run armed at now for hour:minute: today's when that minute has not
+// passed yet (the current minute has not), tomorrow's otherwise. Nothing for a time no clock
+// shows.
+std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute);
+
+// The instant a clock-time run ends, in the zone the clock is in now.
+qint64 instantOf(const ClockTimeEnd& end, const QTimeZone& zone);
 
 // The exit request flags for an action code: shut down powers off (13), every other code is
 // forced (code OR 4: log off 4, reboot 6).

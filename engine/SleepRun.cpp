@@ -23,6 +23,7 @@ namespace {
 constexpr qint64 SleepGapMs = 10'000;    // more than this between two ticks: the machine slept
 constexpr qint64 WakeWarningMs = 60'000; // the least warning after waking past the end
 constexpr qint64 ExtensionMs = 10 * 60'000;
+constexpr qint64 NotificationStepMs = 10'000; // the notification's countdown moves on this often
 
 int storedNumber(const SleepRunHost& host, QLatin1StringView key, const char* defaultValue)
 {
@@ -70,14 +71,32 @@ std::optional<double> SleepRun::sleepMinutes()
             return std::nullopt;
         return minutes;
     }
-    const QString now = m_clock.timeOfDayText();
-    state.NowHour = RunArithmetic::hourOf(now);
-    state.NowMinute = RunArithmetic::minuteOf(now);
+    const QString clock = m_clock.timeOfDayText();
+    state.NowHour = RunArithmetic::hourOf(clock);
+    state.NowMinute = RunArithmetic::minuteOf(clock);
     const auto minutes =
-        RunArithmetic::clockTimeMinutes(now, m_host.hourText(), m_host.minuteText());
-    if (!minutes)
+        RunArithmetic::clockTimeMinutes(clock, m_host.hourText(), m_host.minuteText());
+    const auto at = target();
+    if (!minutes || !at)
         return std::nullopt;
-    return double(*minutes);
+    std::tie(state.AtHour, state.AtMinute) = *at;
+    // The clock time is an instant from now on: the run, its line and its fade count to it.
+    const QDateTime now = m_clock.localNow();
+    m_clockEnd = RunArithmetic::clockTimeEnd(now, state.AtHour, state.AtMinute);
+    if (!m_clockEnd)
+        return double(*minutes); // a time no clock shows: the run never ends by itself
+    const qint64 ahead =
+        RunArithmetic::instantOf(*m_clockEnd, now.timeZone()) - now.toMSecsSinceEpoch();
+    return double(std::max<qint64>(0, ahead)) / 60'000;
+}
+
+std::optional<std::pair<qint32, qint32>> SleepRun::target() const
+{
+    const auto hour = Conversions::toInt32(Conversions::numberOf(m_host.hourText()));
+    const auto minute = Conversions::toInt32(Conversions::numberOf(m_host.minuteText()));
+    if (!hour || !minute)
+        return std::nullopt;
+    return std::pair(*hour, *minute);
 }
 
 void SleepRun::cmdRestz_Click()
@@ -89,6 +108,13 @@ void SleepRun::cmdRestz_Click()
         return;
     }
     disarm();
+}
+
+void SleepRun::armAtStartUp()
+{
+    m_armingAtStartUp = true;
+    cmdRestz_Click();
+    m_armingAtStartUp = false;
 }
 
 void SleepRun::arm(double minutes)
@@ -106,8 +132,16 @@ void SleepRun::arm(double minutes)
     m_warningLeadMs = 1000LL * std::max(0, storedNumber(m_host, SettingKey::WarnSeconds, "60"));
     m_warned = false;
     m_deadline.reset();
-    m_extraMinutes = 0;
+    m_extensionMs = 0;
     m_lastTick = state.StartTick;
+    if (m_armingAtStartUp) {
+        // Whoever has just logged on gets the warning's full time before the end.
+        const qint64 least = std::max(m_warningLeadMs, WakeWarningMs);
+        if (remainingMs(state.StartTick).value_or(least) < least) {
+            m_warningLeadMs = least;
+            m_deadline = state.StartTick + double(least);
+        }
+    }
     checkAction();
     follow(state.StartTick);
 }
@@ -123,7 +157,7 @@ void SleepRun::checkAction()
         if (!alive || m_host.restzCaption() != StopCaption)
             return;
         if (const QString doubt = EndingText::doubt(flags, outlook); !doubt.isEmpty())
-            m_host.reportFailure(doubt, QString());
+            m_host.setDoubt(doubt);
     });
 }
 
@@ -135,6 +169,7 @@ void SleepRun::disarm()
     m_host.setProgressX2(state.LineFullX2);
     m_host.setVolumePollEnabled(true);
     m_host.closeWarning();
+    m_host.setDoubt(QString());
     m_warned = false;
     m_plan.clear();
     m_host.setPlan(m_plan);
@@ -147,21 +182,28 @@ void SleepRun::timCheckEnd_Timer()
         m_host.setVolumeValue(int(std::max<qint64>(faded, m_host.volumeBottom())));
     }
     const double now = double(m_clock.milliseconds());
-    const double fraction = RunArithmetic::elapsedFraction(now, state.StartTick, state.SleepSpanMs);
+    followTarget();
+    // The line counts down to the end the run was armed for.
+    const auto scheduled = scheduledRemainingMs(now);
+    const double end = scheduled ? now + double(*scheduled) : state.EndTick;
+    const double fraction =
+        RunArithmetic::elapsedFraction(now, end - state.SleepSpanMs, state.SleepSpanMs);
     m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
 
-    // A machine that slept past the end does not act the moment it wakes: whoever opened it
-    // gets the warning's full time first.
-    const bool slept = now - m_lastTick > SleepGapMs;
-    const bool passedAway = slept && now - m_lastTick >= m_lastRemainingMs;
+    // An end that came by a jump rather than by time running out (the machine slept, the clock
+    // was put forward) does not act at once: whoever is there gets the warning's full time first,
+    // however often it happens.
+    const double elapsed = now - m_lastTick;
+    const qint64 remaining = remainingMs(now).value_or(std::numeric_limits<qint64>::max());
+    const bool jumped = elapsed > SleepGapMs ||
+                        double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs;
     m_lastTick = now;
-    bool ended = m_deadline ? now > *m_deadline : hasEnded(now);
-    if (slept && !m_deadline && (ended || passedAway)) {
+    if (hasEnded(now) && jumped) {
         m_warningLeadMs = std::max(m_warningLeadMs, WakeWarningMs);
         m_deadline = now + double(m_warningLeadMs);
-        ended = false;
+        m_warned = false; // shown again to whoever woke the machine
     }
-    if (ended)
+    if (hasEnded(now))
         endRun();
     else
         follow(now);
@@ -171,14 +213,38 @@ std::optional<qint64> SleepRun::remainingMs(double now) const
 {
     if (m_deadline)
         return qint64(*m_deadline - now);
+    return scheduledRemainingMs(now);
+}
+
+std::optional<qint64> SleepRun::scheduledRemainingMs(double now) const
+{
     if (state.ScheduleMode == 0)
         return qint64(state.EndTick - now);
-    const auto atHour = Conversions::toInt32(Conversions::numberOf(m_host.hourText()));
-    const auto atMinute = Conversions::toInt32(Conversions::numberOf(m_host.minuteText()));
-    if (!atHour || !atMinute)
+    if (!m_clockEnd)
         return std::nullopt;
-    return RunArithmetic::clockTimeRemainingMs(m_clock.localNow().time(), *atHour, *atMinute,
-                                               m_extraMinutes);
+    const QDateTime wall = m_clock.localNow();
+    return RunArithmetic::instantOf(*m_clockEnd, wall.timeZone()) + m_extensionMs -
+           wall.toMSecsSinceEpoch();
+}
+
+void SleepRun::followTarget()
+{
+    if (state.ScheduleMode == 0)
+        return;
+    // The time is read afresh, so changing it during the run moves the end.
+    const QString clock = m_clock.timeOfDayText();
+    state.NowHour = RunArithmetic::hourOf(clock);
+    state.NowMinute = RunArithmetic::minuteOf(clock);
+    const auto at = target();
+    if (!at) {
+        m_clockEnd.reset();
+        return;
+    }
+    if (m_clockEnd && *at == std::pair(state.AtHour, state.AtMinute))
+        return;
+    std::tie(state.AtHour, state.AtMinute) = *at;
+    m_clockEnd = RunArithmetic::clockTimeEnd(m_clock.localNow(), state.AtHour, state.AtMinute);
+    m_extensionMs = 0;
 }
 
 void SleepRun::follow(double now)
@@ -189,7 +255,11 @@ void SleepRun::follow(double now)
         return;
     if (!m_warned && *remaining <= m_warningLeadMs) {
         m_warned = true;
+        m_warningToldMs = *remaining;
         m_host.showWarning();
+    } else if (m_warned && m_warningToldMs - *remaining >= NotificationStepMs) {
+        m_warningToldMs = *remaining;
+        m_host.refreshWarning();
     }
     const QString plan =
         EndingText::plan(state.ActionIndex, runFileOf(m_host, state.ActionIndex),
@@ -220,7 +290,7 @@ void SleepRun::extend()
     else if (state.ScheduleMode == 0)
         state.EndTick += ExtensionMs;
     else
-        m_extraMinutes += ExtensionMs / 60'000;
+        m_extensionMs += ExtensionMs;
     state.SleepSpanMs += ExtensionMs;
     // The fade spreads what is left of the volume over what is left of the run.
     const double now = double(m_clock.milliseconds());
@@ -231,23 +301,15 @@ void SleepRun::extend()
     follow(now);
 }
 
-bool SleepRun::hasEnded(double now)
+bool SleepRun::hasEnded(double now) const
 {
+    if (m_deadline)
+        return now > *m_deadline;
     if (state.ScheduleMode == 0)
         return now > state.EndTick;
-    if (m_extraMinutes != 0) // moved on from the target minute by "+10 min"
-        return remainingMs(now).value_or(1) <= 0;
-    // The target is read afresh, so changing it during the run moves the end.
-    const QString clock = m_clock.timeOfDayText();
-    state.NowHour = RunArithmetic::hourOf(clock);
-    state.NowMinute = RunArithmetic::minuteOf(clock);
-    const auto atHour = Conversions::toInt32(Conversions::numberOf(m_host.hourText()));
-    const auto atMinute = Conversions::toInt32(Conversions::numberOf(m_host.minuteText()));
-    if (!atHour || !atMinute)
-        return false;
-    state.AtHour = *atHour;
-    state.AtMinute = *atMinute;
-    return state.NowHour == state.AtHour && state.NowMinute == state.AtMinute;
+    // Once the clock has passed the instant; a clock that never shows the time never ends it.
+    const auto remaining = scheduledRemainingMs(now);
+    return remaining && *remaining < 0;
 }
 
 void SleepRun::endRun()
@@ -290,7 +352,8 @@ void SleepRun::requestExit()
     const SessionControl::Result result = m_session.requestExit(flags);
     // A refused request must not look like success: the program stays, idle, and says why.
     if (!result.accepted) {
-        m_host.reportFailure(EndingText::refusal(state.ActionIndex), result.error);
+        m_host.reportFailure(EndingText::refusal(state.ActionIndex),
+                             EndingText::briefly(result.error));
         return;
     }
     m_host.unloadAndEnd();
@@ -305,7 +368,7 @@ void SleepRun::openRunFile()
             return;
         const QString text = path.isEmpty() ? tr("Run File has no file to open.")
                                             : tr("Run File could not open \"%1\".").arg(path);
-        m_host.reportFailure(text, result.error);
+        m_host.reportFailure(text, EndingText::briefly(result.error));
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunArithmetic.h"
 #include "RunState.h"
 
 #include <QObject>
@@ -33,6 +34,9 @@ public:
 
     // The button's click: arms a run while the caption is "Sleep Now!", disarms it otherwise.
     void cmdRestz_Click();
+    // The click of start-up, for a daily clock time: a run that would end within the warning's
+    // time (at logon, say, in the minute the last session ended) gets that time first.
+    void armAtStartUp();
     // Every 2 s while a run is active.
     void timCheckEnd_Timer();
     // Every 5 s while a run is active: brings the black screen (back) when the option is on.
@@ -55,9 +59,16 @@ private:
     std::optional<double> sleepMinutes();
     void arm(double minutes);
     void disarm();
-    bool hasEnded(double now);
+    bool hasEnded(double now) const;
     // Milliseconds until the end, as the end check will see it; nothing when it never comes.
     std::optional<qint64> remainingMs(double now) const;
+    // The same until the end the run was armed for (and moved by "+10 min"), however it was
+    // put off after a jump.
+    std::optional<qint64> scheduledRemainingMs(double now) const;
+    // The hour and minute texts as numbers; nothing when they do not fit.
+    std::optional<std::pair<qint32, qint32>> target() const;
+    // A clock-time run's end follows its hour and minute as they are changed.
+    void followTarget();
     // Shows the warning when its time has come, and keeps the tip's plan current.
     void follow(double now);
     void checkAction();
@@ -78,9 +89,14 @@ private:
     // Around the end, for the run that is armed.
     qint64 m_warningLeadMs = 0;
     bool m_warned = false;
+    qint64 m_warningToldMs = 0; // the time left that the notification last told
     double m_lastTick = 0;
     qint64 m_lastRemainingMs = 0;
-    std::optional<double> m_deadline; // after waking past the end: when the action comes
-    qint32 m_extraMinutes = 0;        // a clock-time run's end, moved on by "+10 min"
+    // After the end was jumped to (a machine that slept, a clock put forward) or comes too soon
+    // after start-up: when the action comes instead.
+    std::optional<double> m_deadline;
+    std::optional<RunArithmetic::ClockTimeEnd> m_clockEnd; // nothing: the clock never shows it
+    qint64 m_extensionMs = 0; // a clock-time run's end, moved on by "+10 min"
+    bool m_armingAtStartUp = false;
     QString m_plan;
 };

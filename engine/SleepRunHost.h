@@ -36,12 +36,18 @@ public:
     // The warning before the end: shown above everything (the black screen goes), with the
     // text of SleepRun::warningText(), kept current, and a way to cancel or get more time.
     virtual void showWarning() = 0;
+    // The warning's time has moved on: the desktop's notification says so too (the window counts
+    // by itself).
+    virtual void refreshWarning() = 0;
     virtual void closeWarning() = 0;
     // What the run will do and when, for the notification area's tip; empty when idle.
     virtual void setPlan(const QString& plan) = 0;
 
     // A message that stays until the user closes it and does not stop anything meanwhile.
     virtual void reportFailure(const QString& text, const QString& details) = 0;
+    // The same, of why the run that is armed may not end as planned; it goes when that run ends
+    // or is stopped (an empty text takes it away).
+    virtual void setDoubt(const QString& text) = 0;
     // Closes every window of the program and ends it.
     virtual void unloadAndEnd() = 0;
 };

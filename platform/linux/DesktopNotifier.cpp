@@ -28,10 +28,13 @@ void DesktopNotifier::show(const QString& summary, const QString& body, const QS
         m_listening = bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
                                   SLOT(onActionInvoked(uint, QString)));
     m_withdrawn = false;
-    // Critical: it stays until it is answered or taken away.
-    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}};
+    // Critical: it stays until it is answered or taken away. The desktop shows the program's
+    // icon, and groups its notifications, by the application id.
+    const QString appId = QString::fromUtf8(ProgramInfo::AppId);
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
+                            {QStringLiteral("desktop-entry"), appId}};
     const QVariantList arguments{
-        QString::fromUtf8(ProgramInfo::Title), m_id, QString(), summary, body, actions, hints, 0};
+        QString::fromUtf8(ProgramInfo::Title), m_id, appId, summary, body, actions, hints, 0};
     callAsync(bus, call(QStringLiteral("Notify"), arguments), -1, this,
               [this](const QVariant& answer) {
                   const uint id = answer.toUInt(); // 0 when there was none

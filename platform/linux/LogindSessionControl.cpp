@@ -60,38 +60,63 @@ SessionControl::Result callManager(const Logind& logind, const QString& method,
     return {false, errorText(reply)};
 }
 
-// The id of the session this process belongs to; empty, with the reason in error, if unknown.
-QString ownSessionId(const Logind& logind, QString* error)
+// A property of a logind object; an invalid value, with the reason in error, if unknown.
+QVariant propertyOf(const Logind& logind, const QDBusMessage& pathReply, const QString& interface,
+                    const QString& name, QString* error)
 {
+    if (pathReply.type() != QDBusMessage::ReplyMessage || pathReply.arguments().isEmpty()) {
+        *error = errorText(pathReply);
+        return {};
+    }
+    const QString path = pathReply.arguments().constFirst().value<QDBusObjectPath>().path();
+    const QDBusMessage value =
+        logind.call(path, PropertiesInterface, QStringLiteral("Get"), {interface, name});
+    if (value.type() != QDBusMessage::ReplyMessage || value.arguments().isEmpty()) {
+        *error = errorText(value);
+        return {};
+    }
+    return value.arguments().constFirst().value<QDBusVariant>().variant();
+}
+
+// The session to end, found the way logind itself finds it for a program that the desktop
+// started outside the session (in an app scope, as GNOME and KDE Plasma start programs): the
+// session "auto", that is the program's own or else the user's display session; else the
+// user's display session as the user's record names it; else the one the environment names.
+// Empty, with logind's first reason in error, when there is none.
+QString sessionToEnd(const Logind& logind, QString* error)
+{
+    const QString id =
+        propertyOf(logind,
+                   logind.call(ManagerPath, ManagerInterface, QStringLiteral("GetSession"),
+                               {QStringLiteral("auto")}),
+                   SessionInterface, QStringLiteral("Id"), error)
+            .toString();
+    if (!id.isEmpty())
+        return id;
     // The process id is 64-bit in Qt, logind takes 32 bits.
     const auto pid = static_cast<quint32>(QCoreApplication::applicationPid());
-    const QDBusMessage session =
-        logind.call(ManagerPath, ManagerInterface, QStringLiteral("GetSessionByPID"), {pid});
-    if (session.type() != QDBusMessage::ReplyMessage || session.arguments().isEmpty()) {
-        *error = errorText(session);
-        return {};
+    QString ignored;
+    const QVariant display = propertyOf(
+        logind, logind.call(ManagerPath, ManagerInterface, QStringLiteral("GetUserByPID"), {pid}),
+        QStringLiteral("org.freedesktop.login1.User"), QStringLiteral("Display"), &ignored);
+    // (so): the session's id and object; an empty id when the user has no display session.
+    QString displayId;
+    if (display.canConvert<QDBusArgument>()) {
+        const auto structure = display.value<QDBusArgument>();
+        QDBusObjectPath path;
+        structure.beginStructure();
+        structure >> displayId >> path;
+        structure.endStructure();
     }
-    const QString sessionPath = session.arguments().constFirst().value<QDBusObjectPath>().path();
-    const QDBusMessage id = logind.call(sessionPath, PropertiesInterface, QStringLiteral("Get"),
-                                        {SessionInterface, QStringLiteral("Id")});
-    if (id.type() != QDBusMessage::ReplyMessage || id.arguments().isEmpty()) {
-        *error = errorText(id);
-        return {};
-    }
-    const QString value = id.arguments().constFirst().value<QDBusVariant>().variant().toString();
-    if (value.isEmpty())
-        *error = QStringLiteral("The session service named no session for this program.");
-    return value;
+    if (!displayId.isEmpty())
+        return displayId;
+    return qEnvironmentVariable("XDG_SESSION_ID");
 }
 
 SessionControl::Result terminateOwnSession(const Logind& logind)
 {
     QString error;
-    QString id = ownSessionId(logind, &error);
-    // A process started outside the session (by a service manager, say) still knows it from
-    // the environment the session gave it.
-    if (id.isEmpty())
-        id = qEnvironmentVariable("XDG_SESSION_ID");
+    const QString id = sessionToEnd(logind, &error);
     if (id.isEmpty())
         return {false, error};
     return callManager(logind, QStringLiteral("TerminateSession"), {id});

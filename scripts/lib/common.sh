@@ -15,7 +15,7 @@ SOMNIVO_PACKAGES=(
     # tests: a Wayland compositor with its X11 support
     weston xwayland
     # tests: private buses with fake services, private sound server
-    dbus python3 python3-dbus python3-gi pulseaudio pulseaudio-utils
+    dbus python3 python3-dbus python3-gi python3-dbusmock pulseaudio pulseaudio-utils tzdata
     # the Debian package and its checks
     dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )

@@ -2,7 +2,10 @@
 
 #include "platform/Clock.h"
 
-// A clock that stands still until the test moves it.
+#include <QTimeZone>
+
+// A clock that stands still until the test moves it, in a zone of the test's choice (never the
+// machine's).
 class FakeClock final : public Clock
 {
 public:
@@ -18,5 +21,5 @@ public:
 
 private:
     qint64 m_milliseconds = 1'000'000;
-    QDateTime m_now{QDate(2026, 12, 6), QTime(7, 29, 50)};
+    QDateTime m_now{QDate(2026, 12, 6), QTime(7, 29, 50), QTimeZone("Europe/Berlin")};
 };

@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Private services for the system tests, and the real program on them: Xvfb (with openbox and a
-patterned root if asked), PulseAudio with a null sink, a system bus with a fake logind, a session
-bus (with a fake notification area, notification server and media player if asked: "desktop"),
-in a throwaway folder, dying with the test. The program only
-gets an environment built here: it never reaches the machine's own display, buses or sound.
+patterned root if asked), PulseAudio with a null sink, a system bus with logind, a session bus
+(with a notification area, a notification server and a playing media player if asked: "desktop"),
+in a throwaway folder, dying with the test. The services on the buses are python3-dbusmock's
+stand-ins, which log every call. The program only gets an environment built here: it never
+reaches the machine's own display, buses or sound.
 As a launcher: harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
 """
 
 import configparser
 import ctypes
+import glob
 import os
 import re
 import select
@@ -20,9 +22,14 @@ import sys
 import tempfile
 import time
 
+import dbus
+
 SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
 NOWHERE = "unix:path=/nonexistent/somnivo-test"
 MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
+MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
+MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
+WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
 SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 178), (245, 178), (183, 134)  # in the main window
 X11 = ctypes.CDLL("libX11.so.6")
 X11.XOpenDisplay.restype = ctypes.c_void_p
@@ -42,7 +49,7 @@ class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
                  session_bus=False, desktop=False, wayland=None, scale=1):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
-        self.processes, self.program, self.window = [], None, None
+        self.processes, self.program, self.window, self.buses = [], None, None, {}
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
             ("DBUS_", "PULSE_", "ALSA_", "XDG_", "WAYLAND_", "DISPLAY", "XAUTHORITY",
              "DESKTOP_SESSION", "KDE_", "GNOME_", "QT_"))}
@@ -61,10 +68,12 @@ class Session:
             if sound:
                 self._start_sound()
             if system_bus:
-                self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system-bus", "logind", "calls")
+                self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system")
+                self._start_logind()
             if session_bus:
-                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session-bus", desktop and "session",
-                                "calls")
+                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session")
+                if desktop:
+                    self._start_desktop()
         except BaseException:
             self.close()
             raise
@@ -94,18 +103,28 @@ class Session:
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def records(self):
-        """The lines the fakes recorded, in the order they happened."""
-        path = self.path("calls")
-        return open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
+        """The calls the stand-ins logged, in the order they came, as 'PowerOff False'."""
+        lines = []
+        for log in glob.glob(self.path("calls-*")):
+            with open(log, encoding="utf-8") as file:
+                lines += [line.split(" ", 1) for line in file.read().splitlines()]
+        return [call for _, call in sorted(lines, key=lambda line: float(line[0]))]
 
     def _start_display(self, wm, retro):
         read, write = os.pipe()
+        # Without -noreset the server resets whenever its last client leaves, and refuses
+        # whoever connects meanwhile.
         self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
-                    "tcp"] + ["-retro"] * retro, pass_fds=[write], stderr=subprocess.DEVNULL)
+                    "tcp", "-noreset"] + ["-retro"] * retro, pass_fds=[write],
+                   stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as pipe:
             self.env["DISPLAY"] = ":" + pipe.readline().strip()
         if wm:
+            # The first key typed through XTEST changes the keyboard the server reports, and
+            # openbox reloads its key bindings on that: a key it should have taken (Alt+F4) goes
+            # to the window instead. Typed once before openbox starts, it changes nothing later.
+            self.xdotool("key", "shift")
             self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
             assert wait_for(lambda: "window id" in self.run(
                 "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no openbox"
@@ -158,22 +177,64 @@ class Session:
                    stderr=subprocess.DEVNULL)
         assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
 
-    def set_fakes(self, *words):
-        """How the fakes answer from now on: "refuse", "cannot", "press-cancel", ..."""
-        with open(self.path("fake-mode"), "w", encoding="utf-8") as file:
-            file.write(" ".join(words))
-
-    def _start_bus(self, variable, name, fake, record):
-        """A dbus-daemon of this session's own, with a python3-dbus fake service on it."""
-        self.env[variable] = "unix:path=" + self.path(name)
+    def _start_bus(self, variable, kind):
+        """A dbus-daemon of this session's own, without service activation."""
+        self.env[variable] = "unix:path=" + self.path(kind + "-bus")
         daemon = self.spawn(["dbus-daemon", "--config-file=" + os.path.join(
             SUPPORT, "private-bus.conf"), "--address=" + self.env[variable], "--nofork",
                              "--nopidfile", "--print-address"], stdout=subprocess.PIPE, text=True)
-        assert daemon.stdout.readline().startswith("unix:"), "no " + name
-        if fake:
-            process = self.spawn(["/usr/bin/python3", "-I", os.path.join(SUPPORT, "fake_desktop.py"),
-                                  fake, self.path(record)], stdout=subprocess.PIPE, text=True)
-            assert process.stdout.readline().strip() == "ready", fake + " did not start"
+        assert daemon.stdout.readline().startswith("unix:"), "no " + kind + " bus"
+        self.buses[kind] = dbus.bus.BusConnection(self.env[variable])
+
+    def _start_mocks(self, kind, *mocks):
+        """python3-dbusmock stand-ins on this session's bus, started side by side: each a
+        template, or a bus name, object and interface; each logs its calls to a file of its own."""
+        names = []
+        for number, arguments in enumerate(mocks, len(glob.glob(self.path("calls-*")))):
+            log = self.path(f"calls-{number}")
+            open(log, "w").close()
+            self.spawn(["/usr/bin/python3", "-m", "dbusmock", "--" + kind, "-l", log] + arguments,
+                       stdout=subprocess.DEVNULL)
+            names.append({"logind": LOGIN1, "notification_daemon":
+                          "org.freedesktop.Notifications"}.get(arguments[-1], arguments[0]))
+        assert wait_for(lambda: all(map(self.buses[kind].name_has_owner, names))), names
+
+    def mock(self, kind, name, path):
+        """A stand-in's object, to be told what to answer (its interface is MOCK)."""
+        return dbus.Interface(self.buses[kind].get_object(name, path), MOCK)
+
+    def _start_logind(self):
+        """logind as it answers a program that the desktop started in an app scope: it belongs
+        to no session, and "auto" is the user's display session, c2."""
+        self._start_mocks("system", ["-t", "logind"])
+        logind = self.mock("system", LOGIN1, "/org/freedesktop/login1")
+        logind.AddSession("c2", "seat0", dbus.UInt32(os.getuid()), "tester", True)
+        unknown = 'raise dbus.exceptions.DBusException("{}", name="org.freedesktop.login1.{}")'
+        logind.AddMethod(MANAGER, "GetSessionByPID", "u", "o", unknown.format(
+            "PID does not belong to any known session", "NoSessionForPID"))
+        logind.AddMethod(MANAGER, "GetSession", "s", "o", f'ret = "{SESSION_PATH}"\n'
+                         'if args[0] not in ("auto", "c2"): ' + unknown.format(
+                             "No such session", "NoSuchSession"))
+        user = f"/org/freedesktop/login1/user/{os.getuid()}"
+        logind.AddMethod(MANAGER, "GetUserByPID", "u", "o", f'ret = "{user}"')
+        self.buses["system"].get_object(LOGIN1, user).Set(
+            LOGIN1 + ".User", "Display", dbus.Struct(("c2", dbus.ObjectPath(SESSION_PATH))),
+            dbus_interface=dbus.PROPERTIES_IFACE)
+
+    def _start_desktop(self):
+        """A notification area, a notification server and a media player that plays."""
+        self._start_mocks("session", ["-t", "notification_daemon"],
+                          [WATCHER, "/StatusNotifierWatcher", WATCHER],
+                          ["org.mpris.MediaPlayer2.fake", "/org/mpris/MediaPlayer2", PLAYER])
+        watcher = self.mock("session", WATCHER, "/StatusNotifierWatcher")
+        watcher.AddProperties(WATCHER, {"IsStatusNotifierHostRegistered": True,
+                                        "ProtocolVersion": 0, "RegisteredStatusNotifierItems":
+                                        dbus.Array([], signature="s")})
+        watcher.AddMethod(WATCHER, "RegisterStatusNotifierItem", "s", "", "")
+        player = self.mock("session", "org.mpris.MediaPlayer2.fake", "/org/mpris/MediaPlayer2")
+        player.AddProperty(PLAYER, "PlaybackStatus", "Playing")
+        player.AddMethod(PLAYER, "Pause", "", "",
+                         f'self.Set("{PLAYER}", "PlaybackStatus", "Paused")')
 
     # Settings and the program
 
@@ -277,7 +338,7 @@ def main(argv):
     options, command = argv[:argv.index("--")], argv[argv.index("--") + 1:]
     with Session(display="--display" in options, sound="--sound" in options,
                  system_bus="--system-bus" in options, session_bus="--session-bus" in options,
-                 desktop="--session-bus" in options) as session:
+                 desktop=False) as session:
         env = dict(session.env, SOMNIVO_TEST_DIR=session.dir,
                    SOMNIVO_TEST_SOUND_COMMAND=shlex.join(getattr(session, "sound_command", [])))
         return subprocess.run(command, env=env, check=False).returncode

@@ -45,9 +45,9 @@ class CommandLine(unittest.TestCase):
             sent = time.monotonic()
             result = self.somnivo(s, "--in", "0.05", "--action", "shutdown")
             self.assertEqual((result.returncode, result.stdout, result.stderr), (0, "", ""))
-            self.assertTrue(wait_for(lambda: "PowerOff false" in s.records(), 8))
+            self.assertTrue(wait_for(lambda: "PowerOff False" in s.records(), 8))
             self.assertGreater(time.monotonic() - sent, 2.9)
-            self.assertNotIn("Reboot false", s.records())
+            self.assertNotIn("Reboot False", s.records())
             self.assertTrue(s.ended())
             self.assertEqual([s.settings()[key] for key in ("Schedule", "SetTime", "ShutDown")],
                              ["0", "0.05", "1"])

@@ -1,46 +1,71 @@
-"""A whole run of the real program, pressed with real input, ending through a fake logind on a
-private system bus, with a playing media player and a notification server on a private session
-bus (the harness gives the program no other buses)."""
+"""Whole runs of the real program, pressed with real input, ending through logind on a private
+system bus, with a playing media player and a notification server on a private session bus (the
+harness gives the program no other buses). logind answers as it does for a program that the
+desktop started in an app scope, and the program has no XDG_SESSION_ID."""
+import os
 import time
 import unittest
 
-from harness import SLEEP_NOW, Session, wait_for
+import dbus
+
+from harness import LOGIN1, MANAGER, SLEEP_NOW, Session, wait_for
+
+NOTIFICATIONS = "org.freedesktop.Notifications"
+NOTIFY = (r'^Notify "Somnivo" {} "org\.example\.Somnivo" "Somnivo - Ending soon" "{}" '
+          r'\["cancel", "Cancel", "more", "\+10 min"\] '
+          r'\{{"desktop-entry": "org\.example\.Somnivo", "urgency": 2\}} 0$')
 
 
 class SleepRunEnd(unittest.TestCase):
-    def run_for_three_seconds(self, s, *fake_mode):
-        s.set_fakes(*fake_mode)
-        s.store(SetTime="0.05", ShutDown="1")
+    def run_for(self, s, minutes, action):
+        s.store(SetTime=minutes, ShutDown=action)
         s.launch()
         s.click(SLEEP_NOW)
         return time.monotonic()
 
-    def test_with_nobody_there_the_player_pauses_and_the_computer_powers_off_at_the_end(self):
-        with Session(system_bus=True, session_bus=True, desktop=True) as s:
-            pressed = self.run_for_three_seconds(s)
-            self.assertTrue(wait_for(lambda: "PowerOff false" in s.records(), 8))
-            self.assertTrue(2.9 <= time.monotonic() - pressed <= 6)
-            self.assertTrue(s.ended())
-            self.assertGreater(int(s.settings()["PosX"]), 0)
-            # Warned (a run shorter than the warning is warned at once), paused, powered off.
-            notify = next(line for line in s.records() if line.startswith("Notify"))
-            self.assertRegex(notify, r"^Notify Somnivo - Ending soon \| The computer will shut "
-                                     r"down in 0:0\d\. \| cancel,Cancel,more,\+10 min$")
-            self.assertLess(s.records().index("Pause"), s.records().index("PowerOff false"))
+    def test_with_nobody_there_the_player_pauses_and_the_session_or_the_computer_ends(self):
+        for action, ending in (("1", "PowerOff False"), ("0", 'TerminateSession "c2"')):
+            with self.subTest(ending), Session(system_bus=True, session_bus=True,
+                                               desktop=True) as s:
+                pressed = self.run_for(s, "0.05", action)
+                self.assertTrue(wait_for(lambda: ending in s.records(), 8))
+                self.assertTrue(2.9 <= time.monotonic() - pressed <= 6)
+                self.assertTrue(s.ended())
+                self.assertGreater(int(s.settings()["PosX"]), 0)
+                # Warned (a run shorter than the warning is warned at once), paused, ended.
+                notify = next(line for line in s.records() if line.startswith("Notify"))
+                self.assertRegex(notify, NOTIFY.format(0, r"The (computer will shut down|"
+                                                          r"session will end) in 0:0\d\."))
+                self.assertLess(s.records().index("Pause"), s.records().index(ending))
 
-    def test_cancel_on_the_notification_disarms_the_run(self):
+    def test_the_notification_counts_down_in_place_and_its_cancel_disarms_the_run(self):
         with Session(system_bus=True, session_bus=True, desktop=True) as s:
-            self.run_for_three_seconds(s, "press-cancel")
-            self.assertTrue(wait_for(lambda: "CloseNotification 7" in s.records(), 5))
-            time.sleep(5)
-            self.assertNotIn("PowerOff false", s.records())
+            pressed = self.run_for(s, "0.25", "1")
+            notified = lambda: [line for line in s.records() if line.startswith("Notify")]
+            self.assertTrue(wait_for(lambda: len(notified()) == 2, 12))
+            self.assertRegex(notified()[0], NOTIFY.format(0, r"The computer will shut down in "
+                                                             r"0:1[45]\."))
+            self.assertRegex(notified()[1], NOTIFY.format(1, r"The computer will shut down in "
+                                                             r"0:0[45]\."))
+            s.mock("session", NOTIFICATIONS, "/org/freedesktop/Notifications").EmitSignal(
+                NOTIFICATIONS, "ActionInvoked", "us", [dbus.UInt32(1), "cancel"])
+            self.assertTrue(wait_for(lambda: "CloseNotification 1" in s.records(), 4))
+            time.sleep(max(0, pressed + 17 - time.monotonic()))
+            self.assertNotIn("PowerOff False", s.records())
             self.assertIsNone(s.program.poll())
 
     def test_a_power_off_that_will_be_refused_is_told_at_arming_and_the_run_goes_on(self):
         with Session(system_bus=True) as s:
-            self.run_for_three_seconds(s, "cannot", "inhibited")
-            self.assertTrue(s.find_window("Somnivo", 2))
-            self.assertTrue(wait_for(lambda: "PowerOff false" in s.records(), 8))
+            logind = s.mock("system", LOGIN1, "/org/freedesktop/login1")
+            logind.AddMethod(MANAGER, "CanPowerOff", "", "s", 'ret = "no"')
+            inhibitor = dbus.Interface(s.buses["system"].get_object(
+                LOGIN1, "/org/freedesktop/login1"), MANAGER).Inhibit(
+                    "shutdown", "a video player", "Playing", "block")
+            self.run_for(s, "0.05", "1")
+            message = s.find_window("Somnivo", 2)
+            self.assertTrue(message)
+            self.assertTrue(wait_for(lambda: "PowerOff False" in s.records(), 8))
+            os.close(inhibitor.take())
 
 
 if __name__ == "__main__":

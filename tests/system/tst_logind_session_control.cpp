@@ -1,14 +1,19 @@
 #include "platform/linux/LogindSessionControl.h"
 
-#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-// Every request goes to the fake logind on the private system bus the test harness started; run
-// this through tests/system/harness.py --system-bus --session-bus. The check before the first
+// Every request goes to the logind stand-in (python3-dbusmock) on the private system bus the test
+// harness started; run this through tests/system/harness.py --system-bus --session-bus. There
+// logind answers as it does for a program that the desktop started in an app scope: no session
+// of its own, the session "auto" is the user's display session c2. The check before the first
 // request keeps a misconfigured run from ever asking the machine's own logind to end anything.
 class tst_LogindSessionControl : public QObject
 {
@@ -16,19 +21,34 @@ class tst_LogindSessionControl : public QObject
 
     const QString m_dir = qEnvironmentVariable("SOMNIVO_TEST_DIR");
 
-    void setLogind(const QByteArray& mode) const
+    // From now on logind answers the method by running code (a raise, or a "ret = ...").
+    static void answer(const QString& method, const QString& signature, const QString& result,
+                       const QString& code)
     {
-        QFile file(m_dir + u"/fake-mode"_s);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(mode) == mode.size());
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
+            u"org.freedesktop.DBus.Mock"_s, u"AddMethod"_s);
+        call.setArguments({u"org.freedesktop.login1.Manager"_s, method, signature, result, code});
+        QCOMPARE(QDBusConnection::systemBus().call(call).type(), QDBusMessage::ReplyMessage);
     }
-    QStringList calls() const
+    // The requests that end something, among the calls logind logged since the last look.
+    QStringList endings() const
     {
-        QFile file(m_dir + u"/calls"_s);
-        file.open(QIODevice::ReadOnly);
-        const QStringList lines =
-            QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        file.remove();
-        return lines;
+        static qsizetype seen = 0;
+        QStringList calls;
+        for (const QString& log : QDir(m_dir).entryList({u"calls-*"_s})) {
+            QFile file(m_dir + u'/' + log);
+            if (file.open(QIODevice::ReadOnly))
+                calls += QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        }
+        QStringList found;
+        for (const QString& call : calls.mid(std::exchange(seen, calls.size()))) {
+            const QString what = call.section(u' ', 1);
+            if (what.contains(
+                    QRegularExpression(u"^(TerminateSession|PowerOff|Reboot) (?!raised:)"_s)))
+                found << what;
+        }
+        return found;
     }
 
 private slots:
@@ -42,41 +62,52 @@ private slots:
     void asksLogindForTheActionTheFlagsName_data()
     {
         QTest::addColumn<quint32>("flags");
-        QTest::addColumn<QByteArray>("logind");          // "", "refuse", "no-session"
+        QTest::addColumn<QString>("logind");             // what it does not know: auto, user, all
         QTest::addColumn<QByteArray>("sessionVariable"); // XDG_SESSION_ID
-        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("endings");
         QTest::addColumn<QString>("error"); // part of it; none when accepted
-        const QString pid = u"GetSessionByPID %1"_s.arg(QCoreApplication::applicationPid());
-        const QString denied = u"Access denied: the test forbids this."_s;
         const auto row = [](const char* name, quint32 flags, const char* logind,
-                            const char* variable, const QStringList& calls,
+                            const char* variable, const QStringList& endings,
                             const QString& error = {}) {
-            QTest::newRow(name) << flags << QByteArray(logind) << QByteArray(variable) << calls
-                                << error;
+            QTest::newRow(name) << flags << QString::fromLatin1(logind) << QByteArray(variable)
+                                << endings << error;
         };
-        row("log off: logind's session before the variable's", 4, "", "c7",
-            {pid, u"Get org.freedesktop.login1.Session Id"_s, u"TerminateSession 1"_s});
-        row("log off, no session known: the variable's", 4, "no-session", "c7",
-            {pid, u"TerminateSession c7"_s});
-        row("log off, no session anywhere", 4, "no-session", "", {pid},
-            u"does not belong to any known session"_s);
-        row("shut down", 13, "", "", {u"PowerOff false"_s});
-        row("reboot", 6, "", "", {u"Reboot false"_s});
-        row("unknown 1 | 4", 5, "", "", {u"PowerOff false"_s});
-        row("unknown 3 | 4: reboot wins", 7, "", "", {u"Reboot false"_s});
-        row("shut down refused", 13, "refuse", "", {u"PowerOff false"_s}, denied);
+        row("log off: the session auto", 4, "", "c7", {u"TerminateSession \"c2\""_s});
+        row("log off: the user's display session", 4, "auto", "c7", {u"TerminateSession \"c2\""_s});
+        row("log off: the variable's session", 4, "auto user", "c7",
+            {u"TerminateSession \"c7\""_s});
+        row("log off, no session anywhere", 4, "auto user", "", {}, u"No such session"_s);
+        row("shut down", 13, "", "", {u"PowerOff False"_s});
+        row("reboot", 6, "", "", {u"Reboot False"_s});
+        row("unknown 1 | 4", 5, "", "", {u"PowerOff False"_s});
+        row("unknown 3 | 4: reboot wins", 7, "", "", {u"Reboot False"_s});
+        row("shut down refused", 13, "power", "", {u"PowerOff False"_s}, u"Access denied"_s);
     }
     void asksLogindForTheActionTheFlagsName()
     {
         QFETCH(quint32, flags);
-        QFETCH(QByteArray, logind);
+        QFETCH(QString, logind);
         QFETCH(QByteArray, sessionVariable);
-        QFETCH(QStringList, calls);
+        QFETCH(QStringList, endings);
         QFETCH(QString, error);
-        setLogind(logind);
+        const QString refuse = u"raise dbus.exceptions.DBusException(\"%1\", name=\"%2\")"_s;
+        const QString noSession =
+            refuse.arg(u"No such session"_s, u"org.freedesktop.login1.NoSuchSession"_s);
+        answer(u"GetSession"_s, u"s"_s, u"o"_s,
+               logind.contains(u"auto"_s) ? noSession
+                                          : u"ret = \"/org/freedesktop/login1/session/c2\""_s);
+        answer(u"GetUserByPID"_s, u"u"_s, u"o"_s,
+               logind.contains(u"user"_s)
+                   ? noSession
+                   : u"ret = \"/org/freedesktop/login1/user/%1\""_s.arg(getuid()));
+        answer(u"PowerOff"_s, u"b"_s, QString(),
+               logind.contains(u"power"_s)
+                   ? refuse.arg(u"Access denied"_s, u"org.freedesktop.DBus.Error.AccessDenied"_s)
+                   : QString());
         qputenv("XDG_SESSION_ID", sessionVariable);
+        this->endings();
         const SessionControl::Result result = LogindSessionControl().requestExit(flags);
-        QCOMPARE(this->calls(), calls);
+        QCOMPARE(this->endings(), endings); // logged before logind answered
         QCOMPARE(result.accepted, error.isEmpty());
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
     }

@@ -1,4 +1,5 @@
 #include "engine/Conversions.h"
+#include "engine/EndingText.h"
 #include "engine/RunArithmetic.h"
 
 #include <QTest>
@@ -75,6 +76,59 @@ private slots:
         for (const char16_t* hour : {u"99999999999", u"2000000000", u"-2000000000"})
             QCOMPARE(clockTimeMinutes(u"10:00", hour, u"0"), std::nullopt);
         QCOMPARE(clockTimeMinutes(u"10:00", u"0", u"-99999999999"), std::nullopt);
+    }
+
+    // A clock time is an instant in the zone the clock is in (given here, never the machine's):
+    // today's while its minute has not passed, the first instant after a gap the clock skips,
+    // the first occurrence still to come of a time it shows twice.
+    void aClockTimeEndsAtAnInstant()
+    {
+        const QTimeZone berlin("Europe/Berlin");
+        const auto utc = [](int month, int day, int hour, int minute) {
+            return QDateTime(QDate(2027, month, day), QTime(hour, minute), Qt::UTC)
+                .toMSecsSinceEpoch();
+        };
+        // Armed at (Berlin's clock; fall back's second pass at 02:10 as UTC 01:10), for hour and
+        // minute: the end, as UTC.
+        for (const auto& [armed, hour, minute, end] :
+             {std::tuple(QDateTime(QDate(2027, 1, 6), QTime(23, 40, 30), berlin), 23, 50,
+                         utc(1, 6, 22, 50)),
+              std::tuple(QDateTime(QDate(2027, 1, 6), QTime(23, 50), berlin), 0, 10,
+                         utc(1, 6, 23, 10)),
+              std::tuple(QDateTime(QDate(2027, 1, 6), QTime(10, 0, 45), berlin), 10, 0,
+                         utc(1, 6, 9, 0)), // its minute: now, the run ends at once
+              std::tuple(QDateTime(QDate(2027, 1, 6), QTime(7, 31), berlin), 7, 30,
+                         utc(1, 7, 6, 30)),
+              std::tuple(QDateTime(QDate(2027, 3, 28), QTime(1, 59, 20), berlin), 3, 0,
+                         utc(3, 28, 1, 0)),
+              std::tuple(QDateTime(QDate(2027, 3, 28), QTime(1, 59, 20), berlin), 2, 30,
+                         utc(3, 28, 1, 0)), // skipped: the first instant after the gap
+              std::tuple(QDateTime(QDate(2027, 10, 31), QTime(1, 59), berlin), 2, 30,
+                         utc(10, 31, 0, 30)), // shown twice: the first time
+              std::tuple(QDateTime::fromMSecsSinceEpoch(utc(10, 31, 1, 10), berlin), 2, 30,
+                         utc(10, 31, 1, 30))}) { // the second, once the first has passed
+            const auto found = clockTimeEnd(armed, hour, minute);
+            QVERIFY(found);
+            QCOMPARE(std::tuple(armed, hour, minute, instantOf(*found, berlin)),
+                     std::tuple(armed, hour, minute, end));
+        }
+        // A change of zone keeps the clock time: 03:00 in London is an hour after Berlin's.
+        const auto early = clockTimeEnd(QDateTime(QDate(2027, 1, 6), QTime(1, 0), berlin), 3, 0);
+        QCOMPARE(instantOf(*early, QTimeZone("Europe/London")), utc(1, 6, 3, 0));
+        for (const auto& [hour, minute] : {std::pair(24, 0), std::pair(10, 60), std::pair(-1, 0)})
+            QCOMPARE(clockTimeEnd(QDateTime::currentDateTime(), hour, minute), std::nullopt);
+    }
+
+    // A service's answer in a message: its first line, cut to 200 characters.
+    void aServiceAnswersInOneShortLine()
+    {
+        const QString long300 = QString(300, u'x');
+        for (const auto& [answer, shown] :
+             {std::pair(u"Access denied"_s, u"Access denied"_s),
+              std::pair(u"\n  Access denied.\nTraceback (most recent call last):\n  File"_s,
+                        u"Access denied."_s),
+              std::pair(long300, QString(199, u'x') + u'\u2026'), std::pair(QString(), QString())})
+            QCOMPARE(EndingText::briefly(answer), shown);
     }
 
     void progressLineAndExitFlags()
