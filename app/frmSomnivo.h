@@ -118,7 +118,8 @@ private:
     int volumeValue() const override;
     void setVolumeValue(int value) override;
     int volumeBottom() const override;
-    int currentVolume() const override;
+    Mixer::Reading currentVolume() const override;
+    void restoreVolume(const Mixer::Reading& volume) override;
     void setVolumePollEnabled(bool enabled) override;
     void setProgressX2(double twips) override;
     void showBlackScreen() override;

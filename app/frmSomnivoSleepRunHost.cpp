@@ -11,6 +11,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
 {
     return m_settings.ReadSetting(key, defaultValue);
@@ -56,9 +58,19 @@ int frmSomnivo::volumeBottom() const
     return m_volumeSlider->bottom();
 }
 
-int frmSomnivo::currentVolume() const
+Mixer::Reading frmSomnivo::currentVolume() const
 {
-    return m_mixerVolume.CurrentVolume;
+    return {quint32(m_mixerVolume.CurrentVolume), m_mixerVolume.CurrentLevels};
+}
+
+void frmSomnivo::restoreVolume(const Mixer::Reading& volume)
+{
+    // The action does not wait longer for a sound server that does not answer: the next
+    // session would start at the faded volume, which is told here.
+    constexpr int PatienceMs = 500;
+    if (!m_volumeSlider->restore(volume, PatienceMs))
+        std::fputs("somnivo: the sound server did not take the volume back before the end\n",
+                   stderr);
 }
 
 void frmSomnivo::setVolumePollEnabled(bool enabled)

@@ -1,7 +1,5 @@
 #include "MixerVolume.h"
 
-#include "platform/Mixer.h"
-
 namespace {
 // The size of the control description the lookup fills in.
 constexpr quint32 ControlRecordSize = 152;
@@ -27,12 +25,20 @@ bool MixerVolume::GetVolumeControl(quint32 componentType, quint32 controlType,
     control.dwControlID = found->id;
     control.lMinimum = found->minimum;
     control.lMaximum = found->maximum;
-    if (const std::optional<quint32> value = m_mixer.readValue(control.dwControlID))
-        CurrentVolume = int(*value);
+    if (const std::optional<Mixer::Reading> reading = m_mixer.read(control.dwControlID)) {
+        CurrentVolume = int(reading->value);
+        CurrentLevels = reading->levels;
+    }
     return true;
 }
 
 bool MixerVolume::SetVolumeControl(const MixerControlRecord& control, quint32 value)
 {
     return m_mixer.writeValue(control.dwControlID, value);
+}
+
+bool MixerVolume::RestoreLevels(const MixerControlRecord& control, const Mixer::Levels& levels,
+                                int waitMs)
+{
+    return m_mixer.writeLevels(control.dwControlID, levels, waitMs);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "platform/Mixer.h"
 
-class Mixer;
+#include <QtGlobal>
 
 // The description of the master volume control, as found by the last successful lookup.
 struct MixerControlRecord
@@ -29,9 +29,14 @@ public:
     bool GetVolumeControl(quint32 componentType, quint32 controlType, MixerControlRecord& control);
     // True when the mixer accepted the value.
     bool SetVolumeControl(const MixerControlRecord& control, quint32 value);
+    // Every channel back to levels read before; true once the mixer has taken them, waiting at
+    // most waitMs for that.
+    bool RestoreLevels(const MixerControlRecord& control, const Mixer::Levels& levels, int waitMs);
 
     // The last volume read from the mixer; 0 until the first successful read.
     int CurrentVolume = 0;
+    // Every channel's level at that read, in the mixer's own units.
+    Mixer::Levels CurrentLevels;
 
 private:
     Mixer& m_mixer;

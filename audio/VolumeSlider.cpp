@@ -40,7 +40,21 @@ void VolumeSlider::setUp()
     m_slider.setRange(-qint16(VolumeCtrl.lMaximum / 2), -qint16(VolumeCtrl.lMinimum));
     m_slider.setSingleStep(Step);
     m_slider.setPageStep(Step);
-    setValue(value);
+    show(value);
+}
+
+void VolumeSlider::show(int value)
+{
+    const QSignalBlocker quiet(m_slider);
+    m_slider.setValue(-value);
+}
+
+bool VolumeSlider::restore(const Mixer::Reading& before, int waitMs)
+{
+    show(std::clamp(int(before.value) / 2, bottom(), top()));
+    if (!m_controlFound || before.levels.empty())
+        return true; // nothing was read, so nothing to give back
+    return m_volume.RestoreLevels(VolumeCtrl, before.levels, waitMs);
 }
 
 void VolumeSlider::disable()
@@ -76,7 +90,7 @@ void VolumeSlider::timGetVolume_Timer()
         setUp();
         return;
     }
-    setValue(std::clamp(m_volume.CurrentVolume / 2, 0, HighestValue));
+    show(std::clamp(m_volume.CurrentVolume / 2, 0, HighestValue));
 }
 
 int VolumeSlider::value() const

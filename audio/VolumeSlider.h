@@ -9,6 +9,8 @@ class QScrollBar;
 
 // The "Vol" slider: shows the master volume, sets it, and follows changes made elsewhere by
 // reading the mixer every second. Its top end is loud; one slider unit is two mixer units.
+// Only the user's moves, the fade and the restore write the volume: what is shown because it was
+// read is never written back, so a balance or a level finer than the slider stays as it is.
 // The scroll bar underneath counts the other way (its minimum is at the top), so the slider's
 // value is the negated position of the scroll bar; that keeps the arrows, the keys and the
 // track all moving the volume the way they point.
@@ -37,12 +39,18 @@ public:
     int bottom() const;
 
     void setPollEnabled(bool enabled);
+
+    // The end of a run: shows the volume read before it and gives the mixer back exactly that,
+    // waiting at most waitMs for the mixer to take it. False when it did not.
+    bool restore(const Mixer::Reading& before, int waitMs);
     QTimer& timGetVolume() { return m_timGetVolume; }
 
     MixerControlRecord VolumeCtrl;
 
 private:
     void setUp();
+    // Shows a value read from the mixer, without writing it.
+    void show(int value);
 
     QScrollBar& m_slider;
     MixerVolume& m_volume;

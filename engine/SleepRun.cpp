@@ -318,7 +318,7 @@ void SleepRun::endRun()
     state.ActionIndex = storedNumber(m_host, SettingKey::ShutDown, "1");
     // Taken now: while the players are asked, the volume poll (back on when idle) would
     // overwrite it with the faded volume.
-    const int volume = m_host.currentVolume() / 2;
+    const Mixer::Reading volume = m_host.currentVolume();
     // Players stop before the volume comes back up, and keep their place across a power-off.
     if (storedNumber(m_host, SettingKey::PausePlayers, "1") != 1) {
         act(volume);
@@ -331,9 +331,9 @@ void SleepRun::endRun()
     });
 }
 
-void SleepRun::act(int volume)
+void SleepRun::act(const Mixer::Reading& volume)
 {
-    m_host.setVolumeValue(volume);
+    m_host.restoreVolume(volume);
     if (state.ActionIndex != 3) {
         requestExit();
         return;

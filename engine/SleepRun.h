@@ -2,6 +2,7 @@
 
 #include "RunArithmetic.h"
 #include "RunState.h"
+#include "platform/Mixer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -73,7 +74,7 @@ private:
     void follow(double now);
     void checkAction();
     void endRun();
-    void act(int volume);
+    void act(const Mixer::Reading& volume);
     void requestExit();
     void openRunFile();
 

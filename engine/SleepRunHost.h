@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Mixer.h"
+
 #include <QLatin1StringView>
 #include <QString>
 
@@ -22,8 +24,11 @@ public:
     virtual int volumeValue() const = 0;
     virtual void setVolumeValue(int value) = 0;
     virtual int volumeBottom() const = 0;
-    // The volume last read from the mixer, in mixer units (twice the slider's).
-    virtual int currentVolume() const = 0;
+    // The volume last read from the mixer (the one from before the run: the poll is off while
+    // it lasts), every channel's level with it.
+    virtual Mixer::Reading currentVolume() const = 0;
+    // Gives the mixer back exactly that volume, before anything else happens.
+    virtual void restoreVolume(const Mixer::Reading& volume) = 0;
     virtual void setVolumePollEnabled(bool enabled) = 0;
 
     // The right end of the progress line, in twips.

@@ -35,13 +35,17 @@ public:
     {
         return m_chosen ? m_chosen->findControl(lineId, controlType) : std::nullopt;
     }
-    std::optional<quint32> readValue(quint32 controlId) override
+    std::optional<Reading> read(quint32 controlId) override
     {
-        return m_chosen ? m_chosen->readValue(controlId) : std::nullopt;
+        return m_chosen ? m_chosen->read(controlId) : std::nullopt;
     }
     bool writeValue(quint32 controlId, quint32 value) override
     {
         return m_chosen && m_chosen->writeValue(controlId, value);
+    }
+    bool writeLevels(quint32 controlId, const Levels& levels, int waitMs) override
+    {
+        return m_chosen && m_chosen->writeLevels(controlId, levels, waitMs);
     }
 
 private:

@@ -2,6 +2,9 @@
 
 #include "VolumeScale.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
 #include <algorithm>
 #include <alsa/asoundlib.h>
 #include <string>
@@ -97,12 +100,12 @@ std::optional<Mixer::Control> AlsaMixer::findControl(quint32 lineId, quint32 con
     return Control{ControlId, 0, ValueMaximum};
 }
 
-std::optional<quint32> AlsaMixer::readValue(quint32 controlId)
+std::optional<Mixer::Reading> AlsaMixer::read(quint32 controlId)
 {
     if (!m_opened || controlId != ControlId)
         return std::nullopt;
-    if (const auto value = readOnce())
-        return value;
+    if (const auto reading = readOnce())
+        return reading;
     if (!reattach())
         return std::nullopt;
     return readOnce();
@@ -113,6 +116,20 @@ bool AlsaMixer::writeValue(quint32 controlId, quint32 value)
     if (!m_opened || controlId != ControlId)
         return false;
     return writeOnce(value) || (reattach() && writeOnce(value));
+}
+
+bool AlsaMixer::writeLevels(quint32 controlId, const Levels& levels, int waitMs)
+{
+    if (!m_opened || controlId != ControlId || levels.empty())
+        return false;
+    // A write is done when it returns; a device that is coming back is tried again shortly.
+    const QDeadlineTimer deadline(waitMs);
+    while (!writeLevelsOnce(levels) && !(reattach() && writeLevelsOnce(levels))) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
 }
 
 bool AlsaMixer::attach()
@@ -161,7 +178,40 @@ bool AlsaMixer::refresh(bool askDevice)
     return snd_mixer_handle_events(m_mixer) >= 0;
 }
 
-std::optional<quint32> AlsaMixer::readOnce()
+std::optional<Mixer::Levels> AlsaMixer::levels()
+{
+    Levels found;
+    for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
+        const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
+        if (!snd_mixer_selem_has_playback_channel(m_element, channel))
+            continue;
+        long raw = 0;
+        if (snd_mixer_selem_get_playback_volume(m_element, channel, &raw) < 0)
+            return std::nullopt;
+        found.push_back(raw);
+    }
+    if (found.empty())
+        return std::nullopt;
+    // Levels that are not what this program wrote were set by the user: theirs is the balance.
+    if (found != m_written)
+        m_shape = found;
+    return found;
+}
+
+bool AlsaMixer::setLevels(const Levels& levels)
+{
+    std::size_t i = 0;
+    for (int c = 0; c <= SND_MIXER_SCHN_LAST && i < levels.size(); ++c) {
+        const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
+        if (snd_mixer_selem_has_playback_channel(m_element, channel) &&
+            snd_mixer_selem_set_playback_volume(m_element, channel, long(levels[i++])) < 0)
+            return false;
+    }
+    m_written = levels;
+    return true;
+}
+
+std::optional<Mixer::Reading> AlsaMixer::readOnce()
 {
     long minimum = 0;
     long maximum = 0;
@@ -170,20 +220,11 @@ std::optional<quint32> AlsaMixer::readOnce()
     if (!refresh(false) ||
         snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
         return std::nullopt;
-    // All channels as one value: a balance setting reads as its loudest side.
-    std::optional<long> loudest;
-    for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
-        const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
-        if (!snd_mixer_selem_has_playback_channel(m_element, channel))
-            continue;
-        long raw = 0;
-        if (snd_mixer_selem_get_playback_volume(m_element, channel, &raw) < 0)
-            return std::nullopt;
-        loudest = std::max(raw, loudest.value_or(raw));
-    }
-    if (!loudest)
+    const auto found = levels();
+    if (!found)
         return std::nullopt;
-    return VolumeScale::valueFromRaw(*loudest, minimum, maximum);
+    const qint64 loudest = *std::max_element(found->begin(), found->end());
+    return Reading{VolumeScale::valueFromRaw(long(loudest), minimum, maximum), *found};
 }
 
 bool AlsaMixer::writeOnce(quint32 value)
@@ -193,8 +234,16 @@ bool AlsaMixer::writeOnce(quint32 value)
     // A write waits on the sound server anyway; asking it first makes sure a value another
     // program has just changed is really written, and a server that has just gone is noticed.
     if (!refresh(true) ||
-        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0 || !levels())
         return false;
-    const long raw = VolumeScale::rawFromValue(value, minimum, maximum);
-    return snd_mixer_selem_set_playback_volume_all(m_element, raw) >= 0;
+    return setLevels(
+        VolumeScale::scaled(m_shape, VolumeScale::rawFromValue(value, minimum, maximum), minimum));
+}
+
+bool AlsaMixer::writeLevelsOnce(const Levels& levels)
+{
+    if (!refresh(true) || !this->levels() || !setLevels(levels))
+        return false;
+    m_shape = levels;
+    return true;
 }

@@ -22,19 +22,27 @@ public:
     bool open() override;
     std::optional<quint32> findLine(quint32 componentType) override;
     std::optional<Control> findControl(quint32 lineId, quint32 controlType) override;
-    std::optional<quint32> readValue(quint32 controlId) override;
+    std::optional<Reading> read(quint32 controlId) override;
     bool writeValue(quint32 controlId, quint32 value) override;
+    bool writeLevels(quint32 controlId, const Levels& levels, int waitMs) override;
 
 private:
     bool attach();
     void detach();
     bool reattach();
     bool refresh(bool askDevice);
-    std::optional<quint32> readOnce();
+    // Every playback channel's level as the mixer has it; nothing when one cannot be read.
+    std::optional<Levels> levels();
+    bool setLevels(const Levels& levels);
+    std::optional<Reading> readOnce();
     bool writeOnce(quint32 value);
+    bool writeLevelsOnce(const Levels& levels);
 
     bool m_opened = false;
     snd_mixer_t* m_mixer = nullptr;
     snd_mixer_elem_t* m_element = nullptr;
     snd_hctl_elem_t* m_probe = nullptr;
+    // The balance writes keep: the levels last found that were not this program's own writing.
+    Levels m_shape;
+    Levels m_written;
 };

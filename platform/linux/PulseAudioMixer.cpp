@@ -51,22 +51,28 @@ bool PulseAudioMixer::open()
     const Locked locked(m_loop);
     connect();
     // Until the server has told the volume, has gone, or has let a second pass.
-    struct Deadline
+    waitUntil([this] { return over(m_context) || m_answered; }, pa_rtclock_now() + OpenTimeoutUs);
+    return m_sinkKnown;
+}
+
+bool PulseAudioMixer::waitUntil(const std::function<bool()>& done, pa_usec_t deadline)
+{
+    struct Alarm
     {
         pa_threaded_mainloop* loop;
-        bool passed = false;
-    } deadline{m_loop};
+        bool rang = false;
+    } alarm{m_loop};
     pa_time_event* timer = pa_context_rttime_new(
-        m_context, pa_rtclock_now() + OpenTimeoutUs,
+        m_context, deadline,
         [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
-            static_cast<Deadline*>(data)->passed = true;
-            pa_threaded_mainloop_signal(static_cast<Deadline*>(data)->loop, 0);
+            static_cast<Alarm*>(data)->rang = true;
+            pa_threaded_mainloop_signal(static_cast<Alarm*>(data)->loop, 0);
         },
-        &deadline);
-    while (!deadline.passed && !over(m_context) && !m_answered)
+        &alarm);
+    while (!alarm.rang && !done())
         pa_threaded_mainloop_wait(m_loop);
     pa_threaded_mainloop_get_api(m_loop)->time_free(timer);
-    return m_sinkKnown;
+    return done();
 }
 
 void PulseAudioMixer::connect()
@@ -111,8 +117,10 @@ void PulseAudioMixer::askForSink()
     const auto answered = [](pa_context*, const pa_sink_info* sink, int last, void* data) {
         auto* self = static_cast<PulseAudioMixer*>(data);
         if (sink) {
-            self->m_channels = sink->volume.channels;
-            self->m_raw = pa_cvolume_max(&sink->volume);
+            self->m_volume = sink->volume;
+            // A volume this program did not write was set by the user: theirs is the balance.
+            if (!pa_cvolume_equal(&sink->volume, &self->m_written))
+                self->m_shape = sink->volume;
             self->m_sinkKnown = true;
         } else if (last < 0) {
             self->m_sinkKnown = false; // no default sink
@@ -148,14 +156,18 @@ std::optional<Mixer::Control> PulseAudioMixer::findControl(quint32 lineId, quint
     return Control{ControlId, 0, ValueMaximum};
 }
 
-std::optional<quint32> PulseAudioMixer::readValue(quint32 controlId)
+std::optional<Mixer::Reading> PulseAudioMixer::read(quint32 controlId)
 {
     if (controlId != ControlId || !m_loop)
         return std::nullopt;
     const Locked locked(m_loop);
     if (!usable())
         return std::nullopt;
-    return VolumeScale::valueFromRaw(long(m_raw), PA_VOLUME_MUTED, PA_VOLUME_NORM);
+    Reading reading{
+        VolumeScale::valueFromRaw(long(pa_cvolume_max(&m_volume)), PA_VOLUME_MUTED, PA_VOLUME_NORM),
+        {}};
+    reading.levels.assign(m_volume.values, m_volume.values + m_volume.channels);
+    return reading;
 }
 
 bool PulseAudioMixer::writeValue(quint32 controlId, quint32 value)
@@ -165,14 +177,73 @@ bool PulseAudioMixer::writeValue(quint32 controlId, quint32 value)
     const Locked locked(m_loop);
     if (!usable())
         return false;
-    const auto raw = quint32(VolumeScale::rawFromValue(value, PA_VOLUME_MUTED, PA_VOLUME_NORM));
-    pa_cvolume volume;
-    pa_cvolume_set(&volume, m_channels, raw);
+    const auto raw = pa_volume_t(VolumeScale::rawFromValue(value, PA_VOLUME_MUTED, PA_VOLUME_NORM));
+    pa_cvolume volume = m_shape;
+    if (!pa_cvolume_valid(&volume))
+        pa_cvolume_set(&volume, m_volume.channels, raw);
+    else
+        pa_cvolume_scale(&volume, raw);
     pa_operation* setting =
         pa_context_set_sink_volume_by_name(m_context, DefaultSink, &volume, nullptr, nullptr);
     if (!setting)
         return false;
     pa_operation_unref(setting);
-    m_raw = raw; // what the server will report back
+    m_written = m_volume = volume; // what the server will report back
     return true;
+}
+
+bool PulseAudioMixer::writeLevels(quint32 controlId, const Levels& levels, int waitMs)
+{
+    if (controlId != ControlId || !m_loop || levels.empty() || levels.size() > PA_CHANNELS_MAX)
+        return false;
+    const Locked locked(m_loop);
+    const pa_usec_t deadline = pa_rtclock_now() + pa_usec_t(waitMs) * PA_USEC_PER_MSEC;
+    // A server that is coming back is waited for: a connection refused is tried again shortly.
+    const auto ready = [this] {
+        return pa_context_get_state(m_context) == PA_CONTEXT_READY && m_sinkKnown;
+    };
+    while (!ready()) {
+        if (pa_rtclock_now() >= deadline)
+            return false;
+        if (over(m_context))
+            connect();
+        waitUntil([&] { return ready() || over(m_context); }, deadline);
+        if (over(m_context))
+            waitUntil([] { return false; },
+                      std::min(deadline, pa_rtclock_now() + 50 * PA_USEC_PER_MSEC));
+    }
+    pa_cvolume volume;
+    volume.channels = quint8(levels.size());
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        volume.values[i] = pa_volume_t(std::clamp<qint64>(levels[i], 0, PA_VOLUME_MAX));
+    // A sink with other channels now (the default sink changed): its own balance, as loud.
+    if (volume.channels != m_volume.channels) {
+        const pa_volume_t loudest = pa_cvolume_max(&volume);
+        volume = m_volume;
+        pa_cvolume_scale(&volume, loudest);
+    }
+    struct Answer
+    {
+        pa_threaded_mainloop* loop;
+        bool given = false;
+        bool taken = false;
+    } answer{m_loop};
+    pa_operation* setting = pa_context_set_sink_volume_by_name(
+        m_context, DefaultSink, &volume,
+        [](pa_context*, int success, void* data) {
+            auto* given = static_cast<Answer*>(data);
+            given->given = true;
+            given->taken = success;
+            pa_threaded_mainloop_signal(given->loop, 0);
+        },
+        &answer);
+    if (!setting)
+        return false;
+    m_written = m_volume = m_shape = volume;
+    waitUntil([&] { return pa_operation_get_state(setting) != PA_OPERATION_RUNNING; }, deadline);
+    // An answer after the time given must not reach what is gone by then.
+    if (pa_operation_get_state(setting) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(setting);
+    pa_operation_unref(setting);
+    return answer.given && answer.taken;
 }

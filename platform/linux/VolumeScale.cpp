@@ -28,4 +28,19 @@ long rawFromValue(quint32 value, long minimum, long maximum)
     return long(minimum + (limited * span + ValueMaximum / 2) / ValueMaximum);
 }
 
+Mixer::Levels scaled(const Mixer::Levels& levels, qint64 loudest, qint64 minimum)
+{
+    const qint64 top = levels.empty() ? minimum : *std::max_element(levels.begin(), levels.end());
+    Mixer::Levels result;
+    for (const qint64 level : levels) {
+        if (top <= minimum) {
+            result.push_back(loudest);
+            continue;
+        }
+        // Rounded down, as the sound server scales its own.
+        result.push_back(minimum + (level - minimum) * (loudest - minimum) / (top - minimum));
+    }
+    return result;
+}
+
 } // namespace VolumeScale

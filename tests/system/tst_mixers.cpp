@@ -67,41 +67,48 @@ private slots:
         QVERIFY(pactl({u"info"_s}).contains(u"Default Sink: testsink"_s));
     }
 
-    void readsAndWritesTheSinkVolume_data()
+    // A read leaves the sink alone; a write keeps the balance; the levels read come back exactly.
+    void readsWritesAndGivesBackTheSinkVolume_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("set"); // by another program, after the mixer was opened
+        QTest::addColumn<QList<int>>("set"); // by another program, after the mixer was opened
         QTest::addColumn<quint32>("read");
         QTest::addColumn<quint32>("write");
-        QTest::addColumn<int>("raw"); // on every channel
-        // The sink has 65536 steps to our 65535: even values come back exactly.
+        QTest::addColumn<QList<int>>("written");
+        // The sink has 65536 steps to our 65535.
         for (const char* kind : {"pulseaudio", "alsa"}) {
             const auto row = [kind](const char* name) -> QTestData& {
                 return QTest::addRow("%s, %s", kind, name) << QString::fromLatin1(kind);
             };
-            row("a quarter, then silence") << u"16384"_s << 16384u << 0u << 0;
-            row("louder right, then 2") << u"20000 50000"_s << 49999u << 2u << 2;
-            row("past 100 %, then half") << u"150%"_s << 65535u << 32768u << 32769;
-            row("uneven, then full") << u"30000 60000"_s << 59999u << 65535u << 65536;
-            row("the largest") << u"30000 60000"_s << 59999u << 0xFFFFFFFFu << 65536;
+            row("a quarter, then silence") << QList{16384, 16384} << 16384u << 0u << QList{0, 0};
+            row("louder left, then quieter")
+                << QList{60000, 30000} << 59999u << 40000u << QList{40001, 20000};
+            row("odd levels, then full")
+                << QList{30001, 60001} << 60000u << 65535u << QList{32768, 65536};
         }
     }
-    void readsAndWritesTheSinkVolume()
+    void readsWritesAndGivesBackTheSinkVolume()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, set);
+        QFETCH(QList<int>, set);
         QFETCH(quint32, read);
         QFETCH(quint32, write);
-        QFETCH(int, raw);
+        QFETCH(QList<int>, written);
         const auto owned = mixerOf(kind);
         Mixer& mixer = *owned;
         const auto control = openVolume(mixer);
-        QVERIFY(control && mixer.readValue(control->id) != read);
-        QCOMPARE(pactl(QStringList{u"set-sink-volume"_s, u"testsink"_s} + set.split(u' ')), u""_s);
-        QTRY_COMPARE(mixer.readValue(control->id), read);
+        QVERIFY(control && mixer.read(control->id)->value != read);
+        QStringList setting{u"set-sink-volume"_s, u"testsink"_s};
+        for (const int level : set)
+            setting << QString::number(level);
+        QCOMPARE(pactl(setting), u""_s);
+        QTRY_COMPARE(mixer.read(control->id)->value, read);
+        const Mixer::Levels levels = mixer.read(control->id)->levels;
+        QCOMPARE(sinkVolumes(), set);
         QVERIFY(mixer.writeValue(control->id, write));
-        QTRY_COMPARE(sinkVolumes(), (QList<int>{raw, raw}));
-        QCOMPARE(mixer.readValue(control->id), std::min(write, 65535u));
+        QTRY_COMPARE(sinkVolumes(), written);
+        QVERIFY(mixer.writeLevels(control->id, levels, 500));
+        QCOMPARE(sinkVolumes(), set); // taken before the write returned
     }
 
     // The sound server exits, then crashes; the same mixer keeps failing quietly and quickly
@@ -130,7 +137,7 @@ private slots:
                 pactl({u"exit"_s});
             else
                 server.kill(); // a crash, whose socket refuses connections
-            QTRY_VERIFY(!owned->readValue(control->id));
+            QTRY_VERIFY(!owned->read(control->id));
             const auto leftovers = [] {
                 return QDir(u"/proc/self/fd"_s).count() + QDir(u"/proc/self/task"_s).count();
             };
@@ -138,16 +145,24 @@ private slots:
             for (int attempt = 0; attempt < 20; ++attempt) {
                 QElapsedTimer timer;
                 timer.start();
-                QVERIFY(!owned->readValue(control->id) && !owned->writeValue(control->id, 2000));
+                QVERIFY(!owned->read(control->id) && !owned->writeValue(control->id, 2000));
                 QCOMPARE_LT(timer.elapsed(), 250);
             }
+            // Levels given back wait for the server, as long as they are told to.
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(!owned->writeLevels(control->id, {20000, 20000}, 300));
+            QVERIFY2(timer.elapsed() >= 250 && timer.elapsed() < 1000,
+                     qPrintable(QString::number(timer.elapsed())));
             QCOMPARE(leftovers(), before);
             server.waitForFinished();
-            startServer();
-            QTRY_COMPARE(owned->readValue(control->id), 65535u); // a new server starts at full
-            QVERIFY(owned->writeValue(control->id, 20000));
-            QTRY_COMPARE(sinkVolumes().value(0), 20000);
+            server.start(u"sh"_s, {u"-c"_s, u"exec "_s + qEnvironmentVariable(
+                                                             "SOMNIVO_TEST_SOUND_COMMAND")});
+            QVERIFY(owned->writeLevels(control->id, {20000, 30000}, 10'000));
+            QCOMPARE(sinkVolumes(), (QList<int>{20000, 30000}));
         }
+        server.kill();
+        server.waitForFinished();
         std::fflush(stderr);
         dup2(stderrCopy, STDERR_FILENO);
         QCOMPARE(caught.readAll(), QByteArray());

@@ -1,0 +1,37 @@
+"""The master volume is the user's: the real program against a private PulseAudio whose sink has
+a balance. Start-up and the poll only read it; a fading run keeps the balance; the end of the run
+gives back every channel exactly."""
+import re
+import time
+import unittest
+
+from harness import SLEEP_NOW, Session, wait_for
+
+
+def sink(s):
+    """Each channel's raw volume (65536 = 100 %)."""
+    return [int(raw) for raw in re.findall(r":\s*(\d+)\s*/",
+                                           s.run("pactl", "get-sink-volume", "testsink"))]
+
+
+class Volume(unittest.TestCase):
+    def test_the_balance_and_the_level_stay_the_users(self):
+        with Session() as s:
+            s.run("pactl", "set-sink-volume", "testsink", "52429", "26214")  # 80 % and 40 %
+            s.store(SetTime="0.1", ShutDown="3", RunFile="/bin/true", Dimin="1",
+                    BlackScreen="0")
+            s.launch()
+            time.sleep(1.5)
+            self.assertEqual(sink(s), [52429, 26214])
+            s.run("pactl", "set-sink-volume", "testsink", "39321", "19661")  # 60 % and 30 %
+            time.sleep(2.5)
+            self.assertEqual(sink(s), [39321, 19661])
+            s.click(SLEEP_NOW)
+            self.assertTrue(wait_for(lambda: sink(s)[0] < 39321 - 4000, 5))
+            left, right = sink(s)
+            self.assertAlmostEqual(left / right, 2, delta=0.01)
+            self.assertTrue(wait_for(lambda: sink(s) == [39321, 19661], 8))
+
+
+if __name__ == "__main__":
+    unittest.main()
