@@ -45,14 +45,16 @@ int main(int argc, char* argv[])
     // hands it its command line.
     LockFileInstanceGuard instanceGuard(
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    if (!instanceGuard.tryAcquire()) {
-        if (command.request == CommandLine::Request::Start) {
-            instanceGuard.askRunningCopyToShow();
-        } else if (!instanceGuard.askRunningCopyToRun(command.arguments())) {
-            std::fputs("somnivo: the running copy did not take the request\n", stderr);
-            return 1;
-        }
+    const bool start = command.request == CommandLine::Request::Start;
+    switch (
+        instanceGuard.runOrHandOver(start ? std::nullopt : std::optional(command.arguments()))) {
+    case InstanceGuard::Outcome::HandedOver:
         return 0;
+    case InstanceGuard::Outcome::Unanswered:
+        std::fputs("somnivo: the running copy did not take the request\n", stderr);
+        return 1;
+    case InstanceGuard::Outcome::Running:
+        break;
     }
 
     // The sound server's own protocol where one answers (one request a volume step), else ALSA;
@@ -82,7 +84,10 @@ int main(int argc, char* argv[])
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
                      &QWidget::close);
-    QObject::connect(&window, &frmSomnivo::unloaded, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &frmSomnivo::unloaded, &app, [&instanceGuard] {
+        instanceGuard.release(); // a later start runs, rather than asking this copy
+        QCoreApplication::exit(0);
+    });
     window.Form_Load();
     if (window.isClosed()) // asked to end during start-up
         return 0;

@@ -3,27 +3,33 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 // Makes sure one copy of the program runs per user and program name, and lets a later copy
-// ask the running one to show itself.
+// hand the running one a request: to show itself, or a command line.
 class InstanceGuard : public QObject
 {
     Q_OBJECT
 
 public:
+    enum class Outcome
+    {
+        Running,    // this is the copy that runs
+        HandedOver, // the running copy took the request
+        Unanswered  // the running copy did not
+    };
+
     using QObject::QObject;
     ~InstanceGuard() override = default;
 
-    // True when no other copy holds the guard; this copy holds it from now on.
-    virtual bool tryAcquire() = 0;
+    // Makes this the copy that runs, or hands the running one the arguments of a command line,
+    // or without them asks it to show itself (passing on the desktop's activation token of this
+    // start, XDG_ACTIVATION_TOKEN). A copy that is still starting or already ending is asked
+    // again, and replaced once it has gone, for up to two seconds.
+    virtual Outcome runOrHandOver(const std::optional<QStringList>& arguments) = 0;
 
-    // Called by a copy that did not get the guard: asks the running copy to show its window,
-    // passing on the desktop's activation token of this start (XDG_ACTIVATION_TOKEN), if any.
-    // Returns once the request was delivered or could not be.
-    virtual void askRunningCopyToShow() = 0;
-
-    // Called by a copy that did not get the guard: hands the running copy a request from the
-    // command line. True once the running copy has taken it.
-    virtual bool askRunningCopyToRun(const QStringList& arguments) = 0;
+    // Gives the guard up: a copy that is ending takes no more requests, and the next may run.
+    virtual void release() = 0;
 
 signals:
     // The running copy receives this when a later copy asked it to show itself.

@@ -1,11 +1,15 @@
 #include "LockFileInstanceGuard.h"
 
+#include "RequestConnection.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 
 #include <cerrno>
-#include <memory>
 #include <optional>
 #include <poll.h>
 #include <sys/socket.h>
@@ -17,16 +21,37 @@ namespace {
 
 const QByteArray ShowRequest = QByteArrayLiteral("show");
 const QByteArray RunRequest = QByteArrayLiteral("run");
-constexpr qsizetype MaxRequestSize = 64 * 1024;
+const QByteArray Taken = QByteArrayLiteral("ok\n");
 constexpr int DeliveryTimeoutMs = 500;
 constexpr int AnswerTimeoutMs = 5000;
+constexpr int PatienceMs = 2000; // with a copy that is starting or ending
+constexpr int RetryMs = 50;
+constexpr int MaxConnections = 16;
+constexpr int AcceptPauseMs = 200; // after a failed accept (out of descriptors, say)
 
-QString runtimeFolder()
+// A folder of this user's that nobody else can write in (checked without following a link).
+bool isPrivate(const QString& folder)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    struct stat info = {};
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The user's runtime folder (Qt's own choice, which is checked as well), else a folder of the
+// program's in the user's cache folder; empty when neither is private. Never a shared folder:
+// another account could take this user's requests or keep the program from starting.
+QString privateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (isPrivate(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString own = cache + QStringLiteral("/somnivo");
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return isPrivate(own) ? own : QString();
 }
 
 // The socket's address, or nothing when the path does not fit one.
@@ -44,102 +69,132 @@ std::optional<sockaddr_un> addressOf(const QString& path)
 } // namespace
 
 LockFileInstanceGuard::LockFileInstanceGuard(const QString& appName, QObject* parent)
-    : InstanceGuard(parent), m_basePath(runtimeFolder() + QLatin1Char('/') + appName),
-      m_lock(m_basePath + QStringLiteral(".lock"))
+    : InstanceGuard(parent)
 {
+    const QString folder = privateFolder();
+    if (folder.isEmpty()) {
+        qWarning("somnivo: no folder of this user's own for the single-instance lock; running "
+                 "without it");
+        return;
+    }
+    m_basePath = folder + QLatin1Char('/') + appName;
+    m_lock = std::make_unique<QLockFile>(m_basePath + QStringLiteral(".lock"));
     // A lock left by a copy that crashed is taken over as soon as its process is gone.
-    m_lock.setStaleLockTime(0);
+    m_lock->setStaleLockTime(0);
 }
 
 LockFileInstanceGuard::~LockFileInstanceGuard()
 {
-    if (m_listener >= 0)
-        ::close(m_listener);
+    release();
+}
+
+InstanceGuard::Outcome
+LockFileInstanceGuard::runOrHandOver(const std::optional<QStringList>& arguments)
+{
+    QByteArray request;
+    if (arguments) {
+        // "run", then the arguments, each ended by a zero byte, in Base64.
+        QByteArray joined;
+        for (const QString& argument : *arguments)
+            joined += argument.toUtf8() + '\0';
+        request = RunRequest + ' ' + joined.toBase64() + '\n';
+    } else {
+        // "show", then the activation token if this start has one.
+        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN").simplified().replace(' ', "");
+        request = ShowRequest + (token.isEmpty() ? "" : " " + token) + '\n';
+    }
+    const QDeadlineTimer patience(PatienceMs);
+    while (!tryAcquire()) {
+        if (send(request))
+            return Outcome::HandedOver;
+        if (patience.hasExpired())
+            return Outcome::Unanswered;
+        QThread::msleep(RetryMs);
+    }
+    return Outcome::Running;
 }
 
 bool LockFileInstanceGuard::tryAcquire()
 {
-    if (m_lock.isLocked())
+    if (!m_lock || m_lock->isLocked())
         return true;
-    if (!m_lock.tryLock(0))
+    if (!m_lock->tryLock(0))
         return false;
     listen();
     return true;
 }
 
+void LockFileInstanceGuard::release()
+{
+    delete std::exchange(m_incoming, nullptr);
+    if (m_listener >= 0)
+        ::close(std::exchange(m_listener, -1));
+    qDeleteAll(findChildren<RequestConnection*>());
+    if (m_lock)
+        m_lock->unlock();
+}
+
 void LockFileInstanceGuard::listen()
 {
-    const QString path = m_basePath + QStringLiteral(".socket");
-    const auto address = addressOf(path);
+    const auto address = addressOf(m_basePath + QStringLiteral(".socket"));
     m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (!address || m_listener < 0)
         return;
     // Only the holder of the lock gets here, so a socket file still present is a leftover.
     ::unlink(address->sun_path);
     if (::bind(m_listener, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) < 0 ||
-        ::chmod(address->sun_path, 0600) < 0 || ::listen(m_listener, 8) < 0) {
-        ::close(m_listener);
-        m_listener = -1;
+        ::chmod(address->sun_path, 0600) < 0 || ::listen(m_listener, MaxConnections) < 0) {
+        ::close(std::exchange(m_listener, -1));
         return;
     }
-    auto* incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(incoming, &QSocketNotifier::activated, this, &LockFileInstanceGuard::accept);
+    m_incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_incoming, &QSocketNotifier::activated, this, &LockFileInstanceGuard::accept);
 }
 
 void LockFileInstanceGuard::accept()
 {
-    int client = -1;
-    while ((client = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0) {
-        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
-        auto received = std::make_shared<QByteArray>();
-        connect(notifier, &QSocketNotifier::activated, this,
-                [this, client, notifier, received] { receive(client, notifier, *received); });
+    for (;;) {
+        const int client = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (client < 0) {
+            if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR &&
+                errno != ECONNABORTED) {
+                // Listening again at once would only fail again, as fast as it can.
+                m_incoming->setEnabled(false);
+                QTimer::singleShot(AcceptPauseMs, m_incoming,
+                                   [this] { m_incoming->setEnabled(true); });
+            }
+            return;
+        }
+        if (findChildren<RequestConnection*>().size() >= MaxConnections) {
+            ::close(client);
+            continue;
+        }
+        auto* connection = new RequestConnection(client, this);
+        connect(connection, &RequestConnection::received, this, &LockFileInstanceGuard::carryOut);
     }
 }
 
-void LockFileInstanceGuard::receive(int client, QSocketNotifier* notifier, QByteArray& received)
+void LockFileInstanceGuard::carryOut(RequestConnection* connection, const QByteArray& line)
 {
-    char buffer[4096];
-    ssize_t count = 0;
-    while ((count = ::read(client, buffer, sizeof buffer)) > 0 && received.size() < MaxRequestSize)
-        received.append(buffer, count);
-    const bool whole = received.contains('\n');
-    if (!whole && count < 0 && errno == EAGAIN)
-        return; // more to come
-    notifier->deleteLater();
-    // "show", then the activation token if the later copy had one; or "run", then the
-    // arguments, each ended by a zero byte, in Base64.
-    const QList<QByteArray> words = received.left(received.indexOf('\n')).split(' ');
-    if (whole && words.value(0) == ShowRequest) {
+    connection->deleteLater();
+    const QList<QByteArray> words = line.split(' ');
+    if (words.value(0) == ShowRequest) {
         emit showRequested(QString::fromUtf8(words.value(1)));
-    } else if (whole && words.value(0) == RunRequest) {
+    } else if (words.value(0) == RunRequest) {
         QStringList arguments;
         const QByteArray joined = QByteArray::fromBase64(words.value(1));
         for (const QByteArray& argument : joined.split('\0'))
             arguments.append(QString::fromUtf8(argument));
         arguments.removeLast(); // after the last zero
         emit runRequested(arguments);
-        // Not before now: the later copy ends once the request has been carried out.
-        [[maybe_unused]] const auto written = ::send(client, "ok\n", 3, MSG_NOSIGNAL);
+    } else {
+        return;
     }
-    ::close(client);
+    // Not before now: the later copy ends once the request has been carried out.
+    connection->answer(Taken);
 }
 
-void LockFileInstanceGuard::askRunningCopyToShow()
-{
-    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN").simplified().replace(' ', "");
-    send(ShowRequest + (token.isEmpty() ? "" : " " + token) + '\n', false);
-}
-
-bool LockFileInstanceGuard::askRunningCopyToRun(const QStringList& arguments)
-{
-    QByteArray joined;
-    for (const QString& argument : arguments)
-        joined += argument.toUtf8() + '\0';
-    return send(RunRequest + ' ' + joined.toBase64() + '\n', true);
-}
-
-bool LockFileInstanceGuard::send(const QByteArray& request, bool awaitAnswer)
+bool LockFileInstanceGuard::send(const QByteArray& request) const
 {
     const auto address = addressOf(m_basePath + QStringLiteral(".socket"));
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -158,14 +213,14 @@ bool LockFileInstanceGuard::send(const QByteArray& request, bool awaitAnswer)
         }
         delivered = sent == request.size();
     }
-    if (delivered && awaitAnswer) {
-        // Carrying out a request may ask the desktop a thing or two; a copy that is stuck
-        // does not answer at all.
+    if (delivered) {
+        // Carrying out a request may ask the desktop a thing or two; a copy that is stuck, or
+        // ending, does not answer at all.
         char answer[3] = {};
         pollfd readable{socket, POLLIN, 0};
         delivered = ::poll(&readable, 1, AnswerTimeoutMs) == 1 &&
                     ::recv(socket, answer, sizeof answer, 0) == sizeof answer &&
-                    QByteArray(answer, sizeof answer) == "ok\n";
+                    QByteArray(answer, sizeof answer) == Taken;
     }
     ::close(socket);
     return delivered;

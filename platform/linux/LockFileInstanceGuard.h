@@ -4,11 +4,15 @@
 
 #include <QLockFile>
 
-class QSocketNotifier;
+#include <memory>
 
-// A lock file in the user's runtime folder decides which copy runs; the running copy listens on
-// a local socket beside it for requests to show itself or to carry out a command line. (Plain POSIX
-// sockets: Qt's own would load Qt Network, a few milliseconds of every start.)
+class QSocketNotifier;
+class RequestConnection;
+
+// A lock file decides which copy runs; the running copy listens on a local socket beside it for
+// requests. Both live in a folder only this user can write in: the user's runtime folder, else
+// one in the user's cache folder; without such a folder the program runs unguarded and says so.
+// (Plain POSIX sockets: Qt's own would load Qt Network, a few milliseconds of every start.)
 class LockFileInstanceGuard final : public InstanceGuard
 {
     Q_OBJECT
@@ -18,18 +22,19 @@ public:
     explicit LockFileInstanceGuard(const QString& appName, QObject* parent = nullptr);
     ~LockFileInstanceGuard() override;
 
-    bool tryAcquire() override;
-    void askRunningCopyToShow() override;
-    bool askRunningCopyToRun(const QStringList& arguments) override;
+    Outcome runOrHandOver(const std::optional<QStringList>& arguments) override;
+    void release() override;
 
 private:
-    // Sends one request line; with an answer expected, true once the running copy answered.
-    bool send(const QByteArray& request, bool awaitAnswer);
+    bool tryAcquire();
+    // Sends one request line; true once the running copy answered that it took it.
+    bool send(const QByteArray& request) const;
     void listen();
     void accept();
-    void receive(int client, QSocketNotifier* notifier, QByteArray& received);
+    void carryOut(RequestConnection* connection, const QByteArray& line);
 
-    QString m_basePath;
-    QLockFile m_lock;
+    QString m_basePath; // empty: no private folder, no guard
+    std::unique_ptr<QLockFile> m_lock;
     int m_listener = -1;
+    QSocketNotifier* m_incoming = nullptr;
 };

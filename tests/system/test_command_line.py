@@ -52,6 +52,22 @@ class CommandLine(unittest.TestCase):
             self.assertEqual([s.settings()[key] for key in ("Schedule", "SetTime", "ShutDown")],
                              ["0", "0.05", "1"])
 
+    def test_racing_starts_leave_one_copy_and_every_one_is_answered(self):
+        with Session() as s:
+            for _ in range(3):
+                racers = [s.spawn([os.environ["SOMNIVO_PROGRAM"], "--in", "10", "--action",
+                                   "logoff"], stderr=subprocess.PIPE, text=True)
+                          for _ in range(6)]
+                self.assertTrue(wait_for(lambda: sum(r.poll() is not None for r in racers) == 5,
+                                         15))
+                self.assertEqual([(r.poll(), r.stderr.read()) for r in racers
+                                  if r.poll() is not None], [(0, "")] * 5)
+                self.assertEqual([s.settings()[key] for key in ("SetTime", "ShutDown")],
+                                 ["10", "0"])
+                running = next(r for r in racers if r.poll() is None)
+                running.terminate()
+                self.assertEqual(running.wait(5), 0)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -12,7 +12,12 @@
 #include <QTest>
 
 #include <csignal>
+#include <future>
 #include <limits>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -69,29 +74,102 @@ private slots:
         }
     }
 
-    void aSecondCopyIsRefusedAndAsksTheFirstToShowUntilTheFirstIsGone()
+    // One copy runs; a later one hands it its request and is answered, or runs once the first
+    // has given the guard up; a lock whose process is gone is taken over.
+    void aLaterCopyHandsItsRequestToTheRunningOne()
     {
+        using Outcome = InstanceGuard::Outcome;
         {
             LockFileInstanceGuard first(u"somnivo"_s);
-            QVERIFY(first.tryAcquire());
-            LockFileInstanceGuard second(u"somnivo"_s);
-            QVERIFY(!second.tryAcquire());
+            QCOMPARE(first.runOrHandOver(std::nullopt), Outcome::Running);
             QSignalSpy shown(&first, &InstanceGuard::showRequested);
-            second.askRunningCopyToShow();
-            QVERIFY(shown.wait(2000));
-            // The desktop's activation token of the later start goes along.
+            QSignalSpy run(&first, &InstanceGuard::runRequested);
+            LockFileInstanceGuard second(u"somnivo"_s);
+            const auto handOver = [&second](const std::optional<QStringList>& arguments) {
+                return std::async(std::launch::async,
+                                  [&second, arguments] { return second.runOrHandOver(arguments); });
+            };
             qputenv("XDG_ACTIVATION_TOKEN", "token-7");
-            second.askRunningCopyToShow();
+            auto asked = handOver(std::nullopt);
             QVERIFY(shown.wait(2000));
-            QCOMPARE(shown.last().value(0).toString(), u"token-7"_s);
+            QCOMPARE(std::pair(asked.get(), shown.last().value(0).toString()),
+                     std::pair(Outcome::HandedOver, u"token-7"_s));
             qunsetenv("XDG_ACTIVATION_TOKEN");
-            QVERIFY2(LockFileInstanceGuard(u"sleepy"_s).tryAcquire(), "another name runs beside");
+            asked = handOver(QStringList{u"--in"_s, u"5 min"_s});
+            QVERIFY(run.wait(2000));
+            QCOMPARE(std::pair(asked.get(), run.last().value(0).toStringList()),
+                     std::pair(Outcome::HandedOver, QStringList{u"--in"_s, u"5 min"_s}));
+            QVERIFY2(LockFileInstanceGuard(u"sleepy"_s).runOrHandOver({}) == Outcome::Running,
+                     "another name runs beside");
+            first.release();
+            QCOMPARE(second.runOrHandOver(std::nullopt), Outcome::Running);
         }
         // A lock left by a copy that crashed (no process has this number) is taken over.
         write(u"somnivo.lock"_s,
               "99999999\nsomnivo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        LockFileInstanceGuard next(u"somnivo"_s);
-        QVERIFY(next.tryAcquire());
+        QCOMPARE(LockFileInstanceGuard(u"somnivo"_s).runOrHandOver({}), Outcome::Running);
+    }
+
+    // A connection that sends no whole request is dropped after two seconds, and no more than
+    // sixteen wait at once.
+    void silentConnectionsAreDropped()
+    {
+        QTest::failOnWarning(QRegularExpression(u"QSocketNotifier"_s));
+        LockFileInstanceGuard guard(u"somnivo"_s);
+        QCOMPARE(guard.runOrHandOver(std::nullopt), InstanceGuard::Outcome::Running);
+        const QByteArray path = QFile::encodeName(file(u"somnivo.socket"_s));
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::copy(path.begin(), path.end(), address.sun_path);
+        std::vector<int> silent;
+        for (int i = 0; i < 17; ++i) {
+            silent.push_back(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0));
+            QCOMPARE(
+                ::connect(silent.back(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        }
+        const auto dropped = [](int connection) {
+            char byte = 0;
+            return recv(connection, &byte, 1, MSG_DONTWAIT) == 0;
+        };
+        QTRY_VERIFY(dropped(silent.back()));
+        QCOMPARE(std::count_if(silent.begin(), silent.end(), dropped), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(silent.begin(), silent.end(), dropped), 3000);
+        auto asked = std::async(std::launch::async, [] {
+            return LockFileInstanceGuard(u"somnivo"_s).runOrHandOver(std::nullopt);
+        });
+        QTRY_COMPARE(asked.wait_for(std::chrono::seconds(0)), std::future_status::ready);
+        QCOMPARE(asked.get(), InstanceGuard::Outcome::HandedOver);
+        for (const int connection : silent)
+            close(connection);
+    }
+
+    // The lock and the socket only go where nobody else can write: the runtime folder, else a
+    // folder of the program's own in the cache folder, else nowhere (and the program says so).
+    void theGuardLivesInAPrivateFolderOnly()
+    {
+        const QString cache = file(u"cache"_s);
+        qputenv("XDG_CACHE_HOME", cache.toLocal8Bit());
+        qputenv("TMPDIR", file(u"tmp"_s).toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
+        // Qt's own choice then is a runtime folder in TMPDIR; one that others may write in.
+        const QString shared =
+            file(u"tmp/runtime-"_s) + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+        QVERIFY(QDir().mkpath(shared));
+        QVERIFY(QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+        {
+            LockFileInstanceGuard guard(u"somnivo"_s);
+            QCOMPARE(guard.runOrHandOver(std::nullopt), InstanceGuard::Outcome::Running);
+            QVERIFY(QFile::exists(cache + u"/somnivo/somnivo.lock"_s));
+            QCOMPARE(QFileInfo(cache + u"/somnivo"_s).permissions(),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+        }
+        QVERIFY(QFile::setPermissions(cache + u"/somnivo"_s, QFileDevice::Permissions(0x7770)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^somnivo: no folder"_s));
+        QCOMPARE(LockFileInstanceGuard(u"somnivo"_s).runOrHandOver(std::nullopt),
+                 InstanceGuard::Outcome::Running);
+        QVERIFY(!QFile::exists(cache + u"/somnivo/somnivo.lock"_s));
+        qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
     }
 
     void theLogonEntryQuotesTheProgramPathAndFollowsTheBox()
