@@ -276,18 +276,10 @@ void frmSomnivo::showTrayIcon()
 
 bool frmSomnivo::canHideInTray()
 {
-    const bool justShown = m_trayIconDue;
     showTrayIcon();
-    if (!m_cSysTray1.InTray() || !m_cSysTray1.isAvailable())
-        return false;
-    // An icon shown before there was a notification area is shown again once there is one.
-    // (Whether there was one when it was shown is not asked then: that costs a bus round trip.)
-    if (!m_trayShownWithArea && !justShown) {
-        m_cSysTray1.setInTray(false);
-        m_cSysTray1.setInTray(true);
-    }
-    m_trayShownWithArea = true;
-    return true;
+    // A notification area that comes (or comes back) after the icon was shown gets it from the
+    // toolkit itself, which follows the area's name on the bus, or the X11 tray's selection.
+    return m_cSysTray1.InTray() && m_cSysTray1.isAvailable();
 }
 
 void frmSomnivo::changeEvent(QEvent* event)

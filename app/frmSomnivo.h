@@ -140,7 +140,6 @@ private:
     SleepRun m_sleepRun;
     cSysTray m_cSysTray1;
     bool m_trayIconDue = false;
-    bool m_trayShownWithArea = false;
     bool m_startsInTray = false;
     bool m_closed = false;
     bool m_positioned = false;

@@ -152,14 +152,14 @@ private slots:
         QTest::qWait(20);
         QVERIFY(window().isVisible() && window().isMinimized());
 
-        // An area that turns up later gets the icon, and the window goes there.
+        // An area that turns up later has the icon (from the toolkit), and the window goes there;
+        // the icon is not taken away and shown again.
         f->tray.available = true;
         f->tray.calls.clear();
         window().showNormal();
         window().showMinimized();
         QTRY_VERIFY(!window().isVisible());
-        QCOMPARE(f->tray.calls.first(), u"hide"_s);
-        QCOMPARE(f->tray.calls.last(), u"show"_s);
+        QCOMPARE(f->tray.calls, QStringList());
         f->tray.click(QSystemTrayIcon::Trigger);
         QVERIFY(window().isVisible() && !window().isMinimized());
     }
