@@ -52,7 +52,7 @@ somnivo_start_private_sound_server() {
     local folder="$1"
     mkdir -p "$folder/pulse" && chmod 700 "$folder/pulse"
     export PULSE_RUNTIME_PATH="$folder/pulse" PULSE_SERVER="unix:$folder/pulse/native"
-    export ALSA_CONFIG_PATH="$SOMNIVO_ROOT/tests/support/asound-pulse-only.conf"
+    export ALSA_CONFIG_PATH="$SOMNIVO_ROOT/scripts/lib/asound-pulse-only.conf"
     env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$folder" pulseaudio -n --daemonize=no \
         --exit-idle-time=-1 --disallow-exit --use-pid-file=no --log-target=file:"$folder/pulse.log" \
         -L "module-null-sink sink_name=testsink" \

@@ -1,107 +1,28 @@
-#!/usr/bin/python3
-"""Private services for the system tests, and the real program on them: Xvfb (with openbox and a
-patterned root if asked), PulseAudio with a null sink, a system bus with logind, a session bus
-(with a notification area, a notification server and a playing media player if asked: "desktop"),
-in a throwaway folder, dying with the test. The services on the buses are python3-dbusmock's
-stand-ins, which log every call. The program only gets an environment built here: it never
-reaches the machine's own display, buses or sound.
-As a launcher: harness.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND...
-"""
+"""The tests' side of the private session (scripts/lib/private_session.py): what the stand-ins
+were asked, how the program ended, and what the screen shows."""
 
-import configparser
 import ctypes
 import glob
 import os
-import re
 import select
-import shlex
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-import dbus
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "scripts", "lib"))
+import private_session  # noqa: E402
+from private_session import (ABOUT, BLACK_SCREEN_BOX, LOGIN1, MANAGER, SLEEP_NOW,  # noqa: E402,F401
+                             wait_for)
 
-SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
-NOWHERE = "unix:path=/nonexistent/somnivo-test"
-MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
-MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
-MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
-WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
-SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 178), (245, 178), (183, 134)  # in the main window
 X11 = ctypes.CDLL("libX11.so.6")
 X11.XOpenDisplay.restype = ctypes.c_void_p
 X11.XDefaultRootWindow.restype = ctypes.c_ulong
 X11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
 
 
-def wait_for(predicate, timeout=10.0, step=0.05):
-    """The predicate's first true value within timeout seconds, else None."""
-    deadline = time.monotonic() + timeout
-    while not (value := predicate()) and time.monotonic() < deadline:
-        time.sleep(step)
-    return value or None
-
-
-class Session:
-    def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, desktop=False, wayland=None, scale=1):
-        self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
-        self.processes, self.program, self.window, self.buses = [], None, None, {}
-        self.env = {k: v for k, v in os.environ.items() if not k.startswith(
-            ("DBUS_", "PULSE_", "ALSA_", "XDG_", "WAYLAND_", "DISPLAY", "XAUTHORITY",
-             "DESKTOP_SESSION", "KDE_", "GNOME_", "QT_"))}
-        for name in ("home", "config", "run"):
-            os.makedirs(self.path(name), mode=0o700)
-        self.env.update(HOME=self.path("home"), XDG_CONFIG_HOME=self.path("config"),
-                        XDG_RUNTIME_DIR=self.path("run"), DBUS_SESSION_BUS_ADDRESS=NOWHERE,
-                        DBUS_SYSTEM_BUS_ADDRESS=NOWHERE, PULSE_SERVER=NOWHERE,
-                        ALSA_CONFIG_PATH=os.path.join(SUPPORT, "asound-pulse-only.conf"),
-                        QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="0")
-        try:
-            if wayland:  # "native", or "xwayland" for an X11 program on a Wayland desktop
-                self._start_weston(wayland == "xwayland", scale)
-            elif display:
-                self._start_display(wm, retro)
-            if sound:
-                self._start_sound()
-            if system_bus:
-                self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system")
-                self._start_logind()
-            if session_bus:
-                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session")
-                if desktop:
-                    self._start_desktop()
-        except BaseException:
-            self.close()
-            raise
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.close()
-
-    def path(self, name):
-        return os.path.join(self.dir, name)
-
-    def spawn(self, command, **options):
-        """Starts a process that dies with this one, in a process group of its own."""
-        process = subprocess.Popen(command, env=options.pop("env", self.env),
-                                   preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL),
-                                   start_new_session=True, **options)
-        self.processes.append(process)
-        return process
-
-    def close(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait()
-        shutil.rmtree(self.dir, ignore_errors=True)
-
+class Session(private_session.Session):
     def records(self):
         """The calls the stand-ins logged, in the order they came, as 'PowerOff False'."""
         lines = []
@@ -109,45 +30,6 @@ class Session:
             with open(log, encoding="utf-8") as file:
                 lines += [line.split(" ", 1) for line in file.read().splitlines()]
         return [call for _, call in sorted(lines, key=lambda line: float(line[0]))]
-
-    def _start_display(self, wm, retro):
-        read, write = os.pipe()
-        # Without -noreset the server resets whenever its last client leaves, and refuses
-        # whoever connects meanwhile.
-        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
-                    "tcp", "-noreset"] + ["-retro"] * retro, pass_fds=[write],
-                   stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            self.env["DISPLAY"] = ":" + pipe.readline().strip()
-        if wm:
-            # The first key typed through XTEST changes the keyboard the server reports, and
-            # openbox reloads its key bindings on that: a key it should have taken (Alt+F4) goes
-            # to the window instead. Typed once before openbox starts, it changes nothing later.
-            self.xdotool("key", "shift")
-            self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
-            assert wait_for(lambda: "window id" in self.run(
-                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no openbox"
-
-    def _start_weston(self, xwayland, scale):
-        """Weston's headless back end, its output scaled as asked; with --debug it answers
-        weston-debug and takes screenshots. Under Xwayland the program is an X11 client of
-        weston's X server."""
-        log = self.path("weston.log")
-        self.env.update(WAYLAND_DISPLAY="somnivo-wayland", QT_QPA_PLATFORM="wayland")
-        self.spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
-                    "--socket=somnivo-wayland", "--width=1280", "--height=800", "--log=" + log,
-                    f"--scale={scale}"] +
-                   ["--xwayland"] * xwayland, stderr=subprocess.DEVNULL)
-        assert wait_for(lambda: "background for output" in self.scene()), "no weston"
-        if xwayland:
-            found = wait_for(lambda: re.search(r"xserver listening on display (:\d+)",
-                                               open(log, encoding="utf-8").read()))
-            self.env.update(DISPLAY=found.group(1), QT_QPA_PLATFORM="xcb")
-
-    def scene(self):
-        """Weston's view of its windows: where each is, its title and its process."""
-        return self.run("weston-debug", "scene-graph")
 
     def wayland_screenshot(self):
         """A PNG of weston's whole output, in its pixels (weston-screenshooter)."""
@@ -161,105 +43,6 @@ class Session:
         """How many pixels of weston's output are not black."""
         return self.non_black_pixels(self.wayland_screenshot())
 
-    def _start_sound(self):
-        run = self.path("pulse")
-        os.makedirs(run, mode=0o700, exist_ok=True)
-        self.env.update(PULSE_SERVER="unix:" + run + "/native", PULSE_RUNTIME_PATH=run,
-                        PULSE_COOKIE=self.path("pulse-cookie"))
-        # Without a display and a session bus, or PulseAudio starts a bus of its own.
-        self.sound_command = [
-            "env", "-u", "DISPLAY", "-u", "DBUS_SESSION_BUS_ADDRESS", "pulseaudio", "-n",
-            "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-            "--log-target=file:" + self.path("pulse.log"), "-L",
-            "module-null-sink sink_name=testsink", "-L",
-            "module-native-protocol-unix auth-anonymous=1 socket=" + run + "/native"]
-        self.spawn(self.sound_command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-        assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
-
-    def _start_bus(self, variable, kind):
-        """A dbus-daemon of this session's own, without service activation."""
-        self.env[variable] = "unix:path=" + self.path(kind + "-bus")
-        daemon = self.spawn(["dbus-daemon", "--config-file=" + os.path.join(
-            SUPPORT, "private-bus.conf"), "--address=" + self.env[variable], "--nofork",
-                             "--nopidfile", "--print-address"], stdout=subprocess.PIPE, text=True)
-        assert daemon.stdout.readline().startswith("unix:"), "no " + kind + " bus"
-        self.buses[kind] = dbus.bus.BusConnection(self.env[variable])
-
-    def _start_mocks(self, kind, *mocks):
-        """python3-dbusmock stand-ins on this session's bus, started side by side: each a
-        template, or a bus name, object and interface; each logs its calls to a file of its own."""
-        names = []
-        for number, arguments in enumerate(mocks, len(glob.glob(self.path("calls-*")))):
-            log = self.path(f"calls-{number}")
-            open(log, "w").close()
-            self.spawn(["/usr/bin/python3", "-m", "dbusmock", "--" + kind, "-l", log] + arguments,
-                       stdout=subprocess.DEVNULL)
-            names.append({"logind": LOGIN1, "notification_daemon":
-                          "org.freedesktop.Notifications"}.get(arguments[-1], arguments[0]))
-        assert wait_for(lambda: all(map(self.buses[kind].name_has_owner, names))), names
-
-    def mock(self, kind, name, path):
-        """A stand-in's object, to be told what to answer (its interface is MOCK)."""
-        return dbus.Interface(self.buses[kind].get_object(name, path), MOCK)
-
-    def _start_logind(self):
-        """logind as it answers a program that the desktop started in an app scope: it belongs
-        to no session, and "auto" is the user's display session, c2."""
-        self._start_mocks("system", ["-t", "logind"])
-        logind = self.mock("system", LOGIN1, "/org/freedesktop/login1")
-        logind.AddSession("c2", "seat0", dbus.UInt32(os.getuid()), "tester", True)
-        unknown = 'raise dbus.exceptions.DBusException("{}", name="org.freedesktop.login1.{}")'
-        logind.AddMethod(MANAGER, "GetSessionByPID", "u", "o", unknown.format(
-            "PID does not belong to any known session", "NoSessionForPID"))
-        logind.AddMethod(MANAGER, "GetSession", "s", "o", f'ret = "{SESSION_PATH}"\n'
-                         'if args[0] not in ("auto", "c2"): ' + unknown.format(
-                             "No such session", "NoSuchSession"))
-        user = f"/org/freedesktop/login1/user/{os.getuid()}"
-        logind.AddMethod(MANAGER, "GetUserByPID", "u", "o", f'ret = "{user}"')
-        self.buses["system"].get_object(LOGIN1, user).Set(
-            LOGIN1 + ".User", "Display", dbus.Struct(("c2", dbus.ObjectPath(SESSION_PATH))),
-            dbus_interface=dbus.PROPERTIES_IFACE)
-
-    def _start_desktop(self):
-        """A notification area, a notification server and a media player that plays."""
-        self._start_mocks("session", ["-t", "notification_daemon"],
-                          [WATCHER, "/StatusNotifierWatcher", WATCHER],
-                          ["org.mpris.MediaPlayer2.fake", "/org/mpris/MediaPlayer2", PLAYER])
-        watcher = self.mock("session", WATCHER, "/StatusNotifierWatcher")
-        watcher.AddProperties(WATCHER, {"IsStatusNotifierHostRegistered": True,
-                                        "ProtocolVersion": 0, "RegisteredStatusNotifierItems":
-                                        dbus.Array([], signature="s")})
-        watcher.AddMethod(WATCHER, "RegisterStatusNotifierItem", "s", "", "")
-        player = self.mock("session", "org.mpris.MediaPlayer2.fake", "/org/mpris/MediaPlayer2")
-        player.AddProperty(PLAYER, "PlaybackStatus", "Playing")
-        player.AddMethod(PLAYER, "Pause", "", "",
-                         f'self.Set("{PLAYER}", "PlaybackStatus", "Paused")')
-
-    # Settings and the program
-
-    @property
-    def settings_file(self):
-        return os.path.join(self.path("config"), "somnivo", "somnivo.ini")
-
-    def store(self, **options):
-        os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
-        with open(self.settings_file, "w", encoding="utf-8") as file:
-            file.write("[Config]\n" + "".join(f"{k}={v}\n" for k, v in options.items()))
-
-    def settings(self):
-        parser = configparser.ConfigParser(interpolation=None)
-        parser.optionxform = str
-        parser.read(self.settings_file, encoding="utf-8")
-        return dict(parser["Config"]) if parser.has_section("Config") else {}
-
-    def launch(self, *arguments, wait=True):
-        self.program = self.spawn([os.environ["SOMNIVO_PROGRAM"]] + list(arguments))
-        if wait:
-            self.window = self.find_window(MAIN_TITLE)
-            assert self.window, "the main window never showed"
-        return self.program
-
     def ended(self, timeout=5):
         """True once the program has ended by itself with status 0."""
         try:
@@ -267,33 +50,8 @@ class Session:
         except subprocess.TimeoutExpired:
             return False
 
-    # The display
-
-    def run(self, *command):
-        """A tool's output on this session's display and sound server; empty when it failed."""
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=20)
-        return result.stdout if result.returncode == 0 else ""
-
-    def xdotool(self, *arguments):
-        return self.run("xdotool", *map(str, arguments))
-
-    def find_window(self, title, timeout=10):
-        found = wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name",
-                                              "^" + re.escape(title) + "$").split(), timeout)
-        return int(found[0]) if found else None
-
-    def geometry(self, window):
-        """(x, y, width, height) on the screen."""
-        info = self.run("xwininfo", "-id", str(window))
-        return tuple(int(re.search(label + r":\s+(-?\d+)", info).group(1)) if info else 0
-                     for label in ("upper-left X", "upper-left Y", "Width", "Height"))
-
     def viewable(self, window):
         return "IsViewable" in self.run("xwininfo", "-id", str(window))
-
-    def click(self, where, button=1):
-        x, y = self.geometry(self.window)[:2]
-        self.xdotool("mousemove", x + where[0], y + where[1], "click", button)
 
     def non_black_pixels(self, image=None):
         """How many pixels of an image, or of the screen grabbed at once (xwd, ~40 ms), are not
@@ -332,17 +90,3 @@ class Session:
                         return event[5]
             return None
         return self._x(watch)
-
-
-def main(argv):
-    options, command = argv[:argv.index("--")], argv[argv.index("--") + 1:]
-    with Session(display="--display" in options, sound="--sound" in options,
-                 system_bus="--system-bus" in options, session_bus="--session-bus" in options,
-                 desktop=False) as session:
-        env = dict(session.env, SOMNIVO_TEST_DIR=session.dir,
-                   SOMNIVO_TEST_SOUND_COMMAND=shlex.join(getattr(session, "sound_command", [])))
-        return subprocess.run(command, env=env, check=False).returncode
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))

@@ -15,8 +15,8 @@
 using namespace Qt::StringLiterals;
 
 // The master volume in the sound server's own protocol and through ALSA's pulse plugin, against
-// the private PulseAudio the test harness started (its sink "testsink"); run this through
-// tests/system/harness.py --sound.
+// the private PulseAudio started for the test (its sink "testsink"); run this through
+// scripts/lib/private_session.py --sound.
 class tst_Mixers : public QObject
 {
     Q_OBJECT
@@ -117,7 +117,7 @@ private slots:
     void followsTheSoundServerAwayAndBack()
     {
         QFETCH(QString, kind);
-        QProcess server; // the harness's exits at the first row; later ones start their own
+        QProcess server; // the session's exits at the first row; later ones start their own
         const auto startServer = [&server] {
             server.start(u"sh"_s, {u"-c"_s, u"exec "_s + qEnvironmentVariable(
                                                              "SOMNIVO_TEST_SOUND_COMMAND")});

@@ -109,11 +109,11 @@ private slots:
                u" | Sleep Now!"_s
             << u"1 0 1 1"_s
             << QByteArray("[Config]\nBlackScreen=1\nDimin=1\nSetTime=5\nShutDown=1\n");
-        // A daily clock time is armed at once.
+        // A daily clock time is armed at once; a countdown longer than the box takes is kept.
         QTest::newRow("every option")
-            << u"SHour=7 SMinute=30 SetTime=90 ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
+            << u"SHour=7 SMinute=30 SetTime=12345abc ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
                u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000"_s
-            << u"txtShutDown=90 cmbHour=07 cmbMinute=30 Option1_1 Option2_3 chkBlackScreen=0 "
+            << u"txtShutDown=12345abc cmbHour=07 cmbMinute=30 Option1_1 Option2_3 chkBlackScreen=0 "
                u"chkDimin=0 chkStartUp=1 ChkMinOnStart=1 chkDaily=1 | txtShutDown Label2 | Stop"_s
             << u"3 1 0 0"_s << QByteArray();
         QTest::newRow("values no control can show")
@@ -150,36 +150,6 @@ private slots:
                                    ? QPoint(100, 200)
                                    : QPoint((screen.width() - window.width()) / 2,
                                             (screen.height() - window.height()) / 2));
-    }
-
-    // The box's limit of four characters is for typing; a longer stored countdown is shown and
-    // armed whole, and not stored again.
-    void aLongStoredCountdownIsKeptWhole_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("runMs");
-        QTest::newRow("10000") << u"10000"_s << 600'000'000.0;
-        QTest::newRow("2.505") << u"2.505"_s << 150'300.0;
-        QTest::newRow("12345abc") << u"12345abc"_s << 740'700'000.0;
-    }
-    void aLongStoredCountdownIsKeptWhole()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, runMs);
-        f->store(u"SetTime="_s + text + u" ShutDown=1 BlackScreen=1 Dimin=1"_s);
-        const QByteArray before = f->storedFile();
-        shown();
-        auto* box = f->control<QLineEdit>("txtShutDown");
-        QCOMPARE(box->text(), text);
-        QCOMPARE(f->storedFile(), before);
-        QTest::keyClick(f->focus("txtShutDown"), Qt::Key_End);
-        QTest::keyClick(box, Qt::Key_9);
-        QCOMPARE(box->text(), text); // no fifth character, nor a sixth
-        f->control<QPushButton>("cmdRestz")->click();
-        QCOMPARE(f->window->run().SleepSpanMs, runMs);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_9);
-        QCOMPARE(f->stored(SettingKey::SetTime), text.chopped(1));
     }
 
     void checkBoxesAndTheActionStoreEveryChangeAndKeepTheirFlags()
