@@ -183,9 +183,11 @@ void SleepRun::timCheckEnd_Timer()
     }
     const double now = double(m_clock.milliseconds());
     followTarget();
-    // The line counts down to the end the run was armed for.
-    const auto scheduled = scheduledRemainingMs(now);
-    const double end = scheduled ? now + double(*scheduled) : state.EndTick;
+    // The line counts down to the end the run was armed for: a clock time's instant, which a
+    // new time zone moves.
+    double end = state.EndTick;
+    if (const auto scheduled = scheduledRemainingMs(now); scheduled && state.ScheduleMode != 0)
+        end = now + double(*scheduled);
     const double fraction =
         RunArithmetic::elapsedFraction(now, end - state.SleepSpanMs, state.SleepSpanMs);
     m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
@@ -198,12 +200,14 @@ void SleepRun::timCheckEnd_Timer()
     const bool jumped = elapsed > SleepGapMs ||
                         double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs;
     m_lastTick = now;
-    if (hasEnded(now) && jumped) {
+    bool ended = hasEnded(now);
+    if (ended && jumped) {
         m_warningLeadMs = std::max(m_warningLeadMs, WakeWarningMs);
         m_deadline = now + double(m_warningLeadMs);
         m_warned = false; // shown again to whoever woke the machine
+        ended = false;
     }
-    if (hasEnded(now))
+    if (ended)
         endRun();
     else
         follow(now);

@@ -110,6 +110,8 @@ QString sessionToEnd(const Logind& logind, QString* error)
     }
     if (!displayId.isEmpty())
         return displayId;
+    if (error->isEmpty())
+        *error = QStringLiteral("The session service knows no session of this user.");
     return qEnvironmentVariable("XDG_SESSION_ID");
 }
 
