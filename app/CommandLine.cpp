@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ProgramInfo.h"
+#include "engine/RunEnd.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,10 +12,6 @@ namespace {
 
 // The countdown box takes four characters.
 constexpr int MinutesMaxLength = 4;
-
-const std::array<QString, 4> ActionNames = {QStringLiteral("logoff"), QStringLiteral("shutdown"),
-                                            QStringLiteral("reboot"), QStringLiteral("runfile")};
-constexpr int RunFileAction = 3;
 
 const QStringList OptionsWithValue = {QStringLiteral("--in"), QStringLiteral("--at"),
                                       QStringLiteral("--action"), QStringLiteral("--run-file")};
@@ -36,6 +33,16 @@ const QStringList ToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("wid
 QString quoted(const QString& text)
 {
     return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+// "logoff, shutdown, ... or pause", the names of every end.
+QString actionNames(const QString& lastSeparator)
+{
+    QStringList names;
+    for (const RunEnd& end : RunEnd::all())
+        names << QLatin1StringView(end.name);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + lastSeparator + last;
 }
 
 } // namespace
@@ -104,13 +111,11 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         } else if (option == QLatin1String("--at")) {
             at = *value;
         } else if (option == QLatin1String("--action")) {
-            const auto found = std::find(ActionNames.begin(), ActionNames.end(), *value);
-            if (found == ActionNames.end())
-                command.fail(QStringLiteral("--action takes logoff, shutdown, reboot or runfile, "
-                                            "not %1")
-                                 .arg(quoted(*value)));
+            if (const RunEnd* end = RunEnd::named(*value))
+                command.action = end->code;
             else
-                command.action = int(found - ActionNames.begin());
+                command.fail(QStringLiteral("--action takes %1, not %2")
+                                 .arg(actionNames(QStringLiteral(" or ")), quoted(*value)));
         } else if (option == QLatin1String("--run-file")) {
             command.runFile = value->trimmed();
         } else if (option == QLatin1String("--daily")) {
@@ -141,7 +146,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     }
     if (command.daily && !at)
         command.fail(QStringLiteral("--daily goes with --at"));
-    const bool runsFile = command.action == RunFileAction;
+    const bool runsFile =
+        command.action && RunEnd::of(*command.action).means == RunEnd::Means::RunFile;
     if (given.contains(QLatin1String("--run-file")) && !runsFile)
         command.fail(QStringLiteral("--run-file goes with --action runfile"));
     if (runsFile && command.runFile.isEmpty())
@@ -201,7 +207,7 @@ QStringList CommandLine::arguments() const
     if (daily)
         arguments << QStringLiteral("--daily");
     if (action)
-        arguments << QStringLiteral("--action") << ActionNames[std::size_t(*action)];
+        arguments << QStringLiteral("--action") << QLatin1StringView(RunEnd::of(*action).name);
     if (!runFile.isEmpty())
         arguments << QStringLiteral("--run-file") << runFile;
     return arguments;
@@ -215,18 +221,23 @@ QString CommandLine::versionText()
 QString CommandLine::helpText()
 {
     return QStringLiteral(
-        "Usage: somnivo [OPTION...]\n"
-        "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts down,\n"
-        "restarts or opens a file, optionally fading the volume and blacking out the screen.\n"
-        "Without options it shows its window. With them it arms or stops a run in the copy\n"
-        "already running, or starts one with it, as if the window had been used.\n"
-        "\n"
-        "  --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, 0.5)\n"
-        "  --at HH:MM          end the run at this clock time\n"
-        "  --daily             with --at: arm again at every start of the program\n"
-        "  --action ACTION     logoff, shutdown, reboot or runfile (default: as last chosen)\n"
-        "  --run-file PATH     with --action runfile: the file to open at the end\n"
-        "  --stop              stop the run that is going\n"
-        "  --help              show this help and end\n"
-        "  --version           show the version and end\n");
+               "Usage: somnivo [OPTION...]\n"
+               "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts\n"
+               "down, restarts, suspends, hibernates, locks the screen, turns the screens off,\n"
+               "opens a file or only pauses the players, optionally fading the volume and\n"
+               "blacking out the screen. Without options it shows its window. With them it arms\n"
+               "or stops a run in the copy already running, or starts one with it, as if the\n"
+               "window had been used.\n"
+               "\n"
+               "  --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, "
+               "0.5)\n"
+               "  --at HH:MM          end the run at this clock time\n"
+               "  --daily             with --at: arm again at every start of the program\n"
+               "  --action ACTION     what to do at the end (default: as last chosen):\n"
+               "                      %1\n"
+               "  --run-file PATH     with --action runfile: the file to open at the end\n"
+               "  --stop              stop the run that is going\n"
+               "  --help              show this help and end\n"
+               "  --version           show the version and end\n")
+        .arg(actionNames(QStringLiteral(", ")));
 }

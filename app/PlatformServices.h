@@ -5,6 +5,8 @@ class Clock;
 class MediaPlayers;
 class Mixer;
 class Notifier;
+class ScreenLocker;
+class ScreenPower;
 class SessionControl;
 class Shell;
 class TrayIconBackend;
@@ -23,4 +25,6 @@ struct PlatformServices
     WindowSystem& windowSystem;
     MediaPlayers& players;
     Notifier& notifier;
+    ScreenLocker& locker;
+    ScreenPower& screens;
 };

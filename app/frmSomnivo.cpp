@@ -4,6 +4,8 @@
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
 #include "audio/VolumeSlider.h"
+#include "engine/EndingText.h"
+#include "engine/RunEnd.h"
 #include "forms/CheckBoxValue.h"
 #include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
@@ -13,6 +15,7 @@
 #include "forms/TypingLimit.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
+#include "platform/SessionControl.h"
 #include "platform/Shell.h"
 #include "platform/WindowSystem.h"
 #include "ui_frmSomnivo.h"
@@ -59,8 +62,10 @@ QList<QRect> screenGeometries()
 
 frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
-      m_services(services),
-      m_sleepRun(*this, services.clock, services.session, services.shell, services.players, this),
+      m_services(services), m_sleepRun(*this,
+                                       {services.clock, services.session, services.shell,
+                                        services.players, services.locker, services.screens},
+                                       this),
       m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
@@ -82,7 +87,9 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     // Countdowns above 9999 minutes cannot be typed; a longer stored one is still shown whole.
     new TypingLimit(m_ui->txtShutDown, 4);
     m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
-    m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2, m_ui->Option2_3};
+    m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2,
+                 m_ui->Option2_3, m_ui->Option2_4, m_ui->Option2_5,
+                 m_ui->Option2_6, m_ui->Option2_7, m_ui->Option2_8};
 
     connectClockAndButtons();
     connectOptionHandlers();
@@ -176,7 +183,7 @@ void frmSomnivo::Form_Load()
     // The icon goes to the notification area as soon as the window has been drawn (or at once
     // when there will be no window): registering it takes the bus a few round trips that the
     // first sight of the window need not wait for.
-    m_trayIconDue = true;
+    m_finishDue = true;
 
     // Without a mixer the user is told once; every other option is still restored.
     if (m_mixerVolume.open()) {
@@ -263,20 +270,34 @@ void frmSomnivo::showAfterLoad()
     show();
     // Should the window not be drawn soon (a window manager that keeps it unmapped), the icon
     // still comes.
-    QTimer::singleShot(500, this, &frmSomnivo::showTrayIcon);
+    QTimer::singleShot(500, this, &frmSomnivo::finishStartUp);
 }
 
-void frmSomnivo::showTrayIcon()
+void frmSomnivo::finishStartUp()
 {
-    if (!m_trayIconDue)
+    if (!m_finishDue)
         return;
-    m_trayIconDue = false;
+    m_finishDue = false;
     m_cSysTray1.setInTray(true);
+    // An end this machine cannot do at all is shown, but cannot be chosen.
+    for (const RunEnd& end : RunEnd::all()) {
+        if (end.means != RunEnd::Means::Suspend && end.means != RunEnd::Means::Hibernate)
+            continue;
+        const QPointer<QRadioButton> option = m_option2[std::size_t(end.code)];
+        const SessionControl::Ability ability = *end.check;
+        m_services.session.check(ability,
+                                 [option, ability](const SessionControl::Outlook& outlook) {
+                                     if (!option || outlook.allowed != QLatin1String("na"))
+                                         return;
+                                     option->setEnabled(false);
+                                     option->setToolTip(EndingText::cannot(ability));
+                                 });
+    }
 }
 
 bool frmSomnivo::canHideInTray()
 {
-    showTrayIcon();
+    finishStartUp();
     // A notification area that comes (or comes back) after the icon was shown gets it from the
     // toolkit itself, which follows the area's name on the bus, or the X11 tray's selection.
     return m_cSysTray1.InTray() && m_cSysTray1.isAvailable();
@@ -338,8 +359,8 @@ void frmSomnivo::Timer2_Timer()
 
 void frmSomnivo::paintEvent(QPaintEvent*)
 {
-    if (m_trayIconDue)
-        QTimer::singleShot(0, this, &frmSomnivo::showTrayIcon);
+    if (m_finishDue)
+        QTimer::singleShot(0, this, &frmSomnivo::finishStartUp);
     // The window itself shows the colour of a window border; the frames on it are button-face.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window).darker(108));
@@ -361,7 +382,7 @@ void frmSomnivo::closeEvent(QCloseEvent* event)
         m_settings.WriteNumber(SettingKey::PosX, Twips::fromPixels(frame.x()));
         m_settings.WriteNumber(SettingKey::PosY, Twips::fromPixels(frame.y()));
     }
-    m_trayIconDue = false;
+    m_finishDue = false;
     m_cSysTray1.setInTray(false);
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {

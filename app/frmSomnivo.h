@@ -102,7 +102,9 @@ private:
     void restorePosition();
     // Whether a minimised window can go to the notification area, with a way back.
     bool canHideInTray();
-    void showTrayIcon();
+    // What start-up leaves until the window has been drawn (a bus round trip or two): the tray
+    // icon, and asking which ends the machine cannot do at all.
+    void finishStartUp();
 
     void showRunFileDialog();
     // Hand-off to the autostart entry, which is not part of this window.
@@ -139,7 +141,7 @@ private:
     PlatformServices m_services;
     SleepRun m_sleepRun;
     cSysTray m_cSysTray1;
-    bool m_trayIconDue = false;
+    bool m_finishDue = false;
     bool m_startsInTray = false;
     bool m_closed = false;
     bool m_positioned = false;
@@ -148,7 +150,7 @@ private:
     MixerVolume m_mixerVolume;
     std::unique_ptr<VolumeSlider> m_volumeSlider;
     std::array<QRadioButton*, 2> m_option1{};
-    std::array<QRadioButton*, 4> m_option2{};
+    std::array<QRadioButton*, 9> m_option2{};
 
     QTimer m_timer2;
     QPointer<frmBlackScreen> m_blackScreen;

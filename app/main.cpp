@@ -6,6 +6,8 @@
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
 #include "platform/linux/DesktopNotifier.h"
+#include "platform/linux/DesktopScreenLocker.h"
+#include "platform/linux/DesktopScreenPower.h"
 #include "platform/linux/DesktopShell.h"
 #include "platform/linux/DesktopWindowSystem.h"
 #include "platform/linux/LockFileInstanceGuard.h"
@@ -71,9 +73,11 @@ int main(int argc, char* argv[])
     DesktopWindowSystem windowSystem;
     MprisMediaPlayers players;
     DesktopNotifier notifier;
+    DesktopScreenLocker locker(session);
+    DesktopScreenPower screens;
     SettingsStore settings;
-    frmSomnivo window(
-        settings, {clock, mixer, session, shell, autostart, tray, windowSystem, players, notifier});
+    frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray, windowSystem,
+                                 players, notifier, locker, screens});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
     QObject::connect(&instanceGuard, &InstanceGuard::runRequested, &window,

@@ -3,10 +3,13 @@
 #include "Conversions.h"
 #include "EndingText.h"
 #include "RunArithmetic.h"
+#include "RunEnd.h"
 #include "SettingKeys.h"
 #include "SleepRunHost.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayers.h"
+#include "platform/ScreenLocker.h"
+#include "platform/ScreenPower.h"
 #include "platform/SessionControl.h"
 #include "platform/Shell.h"
 
@@ -34,17 +37,17 @@ int storedNumber(const SleepRunHost& host, QLatin1StringView key, const char* de
 // The Run File's path where the action opens it; the ticks read no other setting.
 QString runFileOf(const SleepRunHost& host, qint32 action)
 {
-    return EndingText::kindOf(action) == EndingText::Kind::RunFile
+    return RunEnd::of(action).means == RunEnd::Means::RunFile
                ? host.readSetting(SettingKey::RunFile, QString())
                : QString();
 }
 
 } // namespace
 
-SleepRun::SleepRun(SleepRunHost& host, Clock& clock, SessionControl& session, Shell& shell,
-                   MediaPlayers& players, QObject* parent)
-    : QObject(parent), m_host(host), m_clock(clock), m_session(session), m_shell(shell),
-      m_players(players)
+SleepRun::SleepRun(SleepRunHost& host, Services services, QObject* parent)
+    : QObject(parent), m_host(host), m_clock(services.clock), m_session(services.session),
+      m_shell(services.shell), m_players(services.players), m_locker(services.locker),
+      m_screens(services.screens)
 {
     // The timers are the window's, found under their names beneath it.
     for (QTimer* timer : {&m_timCheckEnd, &m_timer1, &m_timer3})
@@ -148,15 +151,25 @@ void SleepRun::arm(double minutes)
 
 void SleepRun::checkAction()
 {
-    const EndingText::Kind kind = EndingText::kindOf(state.ActionIndex);
-    if (kind != EndingText::Kind::ShutDown && kind != EndingText::Kind::Restart)
-        return; // opening a file or ending the session: nothing to ask
-    const quint32 flags = RunArithmetic::exitFlags(state.ActionIndex);
+    const RunEnd& end = RunEnd::of(state.ActionIndex);
+    m_noScreenPower = false;
     QPointer<SleepRun> alive(this);
-    m_session.checkExit(flags, [this, alive, flags](const SessionControl::Outlook& outlook) {
-        if (!alive || m_host.restzCaption() != StopCaption)
+    const auto stillArmed = [this, alive] { return alive && m_host.restzCaption() == StopCaption; };
+    if (end.means == RunEnd::Means::ScreenOff) {
+        m_screens.findWay([this, stillArmed](bool found) {
+            if (!stillArmed() || found)
+                return;
+            m_noScreenPower = true;
+            m_host.setDoubt(EndingText::noScreenPower());
+        });
+    }
+    if (!end.check)
+        return; // nothing to ask of the machine
+    const SessionControl::Ability ability = *end.check;
+    m_session.check(ability, [this, stillArmed, ability](const SessionControl::Outlook& outlook) {
+        if (!stillArmed())
             return;
-        if (const QString doubt = EndingText::doubt(flags, outlook); !doubt.isEmpty())
+        if (const QString doubt = EndingText::doubt(ability, outlook); !doubt.isEmpty())
             m_host.setDoubt(doubt);
     });
 }
@@ -275,8 +288,10 @@ void SleepRun::follow(double now)
 QString SleepRun::warningText() const
 {
     const double now = double(m_clock.milliseconds());
-    return EndingText::warning(state.ActionIndex, runFileOf(m_host, state.ActionIndex),
-                               remainingMs(now).value_or(0));
+    const qint64 remaining = remainingMs(now).value_or(0);
+    if (m_noScreenPower && RunEnd::of(state.ActionIndex).means == RunEnd::Means::ScreenOff)
+        return EndingText::noScreenPowerWarning(remaining);
+    return EndingText::warning(state.ActionIndex, runFileOf(m_host, state.ActionIndex), remaining);
 }
 
 void SleepRun::cancel()
@@ -324,7 +339,11 @@ void SleepRun::endRun()
     // overwrite it with the faded volume.
     const Mixer::Reading volume = m_host.currentVolume();
     // Players stop before the volume comes back up, and keep their place across a power-off.
-    if (storedNumber(m_host, SettingKey::PausePlayers, "1") != 1) {
+    // Pausing them is all a run that cannot turn the screens off does.
+    const RunEnd& end = RunEnd::of(state.ActionIndex);
+    const bool onlyPauses =
+        end.alwaysPauses || (end.means == RunEnd::Means::ScreenOff && m_noScreenPower);
+    if (!onlyPauses && storedNumber(m_host, SettingKey::PausePlayers, "1") != 1) {
         act(volume);
         return;
     }
@@ -338,15 +357,46 @@ void SleepRun::endRun()
 void SleepRun::act(const Mixer::Reading& volume)
 {
     m_host.restoreVolume(volume);
-    if (state.ActionIndex != 3) {
+    const RunEnd& end = RunEnd::of(state.ActionIndex);
+    if (end.means == RunEnd::Means::ExitRequest) {
         requestExit();
         return;
     }
     if (state.BlackScreenFlag == 1)
         m_host.closeBlackScreen();
-    openRunFile();
-    if (state.ScheduleMode != 0 && storedNumber(m_host, SettingKey::RunDaily, "0") == 1)
+    switch (end.means) {
+    case RunEnd::Means::RunFile:
+        openRunFile();
+        break;
+    case RunEnd::Means::Suspend:
+    case RunEnd::Means::Hibernate:
+        // The run is over already: it cannot end again when the machine wakes.
+        m_session.sleep(*end.check, tellRefusal());
+        break;
+    case RunEnd::Means::Lock:
+        m_locker.lock(tellRefusal());
+        break;
+    case RunEnd::Means::ScreenOff:
+        // Where there is no way, the run ends as Pause Only does: the user was told at arming.
+        if (!m_noScreenPower)
+            m_screens.turnOff(tellRefusal());
+        break;
+    case RunEnd::Means::ExitRequest:
+    case RunEnd::Means::PauseOnly:
+        break;
+    }
+    if (end.stays && state.ScheduleMode != 0 &&
+        storedNumber(m_host, SettingKey::RunDaily, "0") == 1)
         m_timer3.start();
+}
+
+SessionControl::Completion SleepRun::tellRefusal()
+{
+    QPointer<SleepRun> alive(this);
+    return [this, alive, action = state.ActionIndex](const SessionControl::Result& result) {
+        if (alive && !result.accepted)
+            m_host.reportFailure(EndingText::refusal(action), EndingText::briefly(result.error));
+    };
 }
 
 void SleepRun::requestExit()

@@ -3,6 +3,7 @@
 #include "RunArithmetic.h"
 #include "RunState.h"
 #include "platform/Mixer.h"
+#include "platform/SessionControl.h"
 
 #include <QObject>
 #include <QTimer>
@@ -11,7 +12,8 @@
 
 class Clock;
 class MediaPlayers;
-class SessionControl;
+class ScreenLocker;
+class ScreenPower;
 class Shell;
 class SleepRunHost;
 
@@ -28,8 +30,18 @@ public:
     static const QString SleepNowCaption;
     static const QString StopCaption;
 
-    SleepRun(SleepRunHost& host, Clock& clock, SessionControl& session, Shell& shell,
-             MediaPlayers& players, QObject* parent = nullptr);
+    // The services that carry the ends of a run out.
+    struct Services
+    {
+        Clock& clock;
+        SessionControl& session;
+        Shell& shell;
+        MediaPlayers& players;
+        ScreenLocker& locker;
+        ScreenPower& screens;
+    };
+
+    SleepRun(SleepRunHost& host, Services services, QObject* parent = nullptr);
 
     RunState state;
 
@@ -77,12 +89,16 @@ private:
     void act(const Mixer::Reading& volume);
     void requestExit();
     void openRunFile();
+    // What hears how an end that the program stays after went: a refusal is told.
+    SessionControl::Completion tellRefusal();
 
     SleepRunHost& m_host;
     Clock& m_clock;
     SessionControl& m_session;
     Shell& m_shell;
     MediaPlayers& m_players;
+    ScreenLocker& m_locker;
+    ScreenPower& m_screens;
     QTimer m_timCheckEnd;
     QTimer m_timer1;
     QTimer m_timer3;
@@ -99,5 +115,6 @@ private:
     std::optional<RunArithmetic::ClockTimeEnd> m_clockEnd; // nothing: the clock never shows it
     qint64 m_extensionMs = 0; // a clock-time run's end, moved on by "+10 min"
     bool m_armingAtStartUp = false;
+    bool m_noScreenPower = false; // found at arming: this desktop cannot turn the screens off
     QString m_plan;
 };

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-// Ends the user's session, powers the machine off or restarts it.
+// Ends the user's session, powers the machine off, restarts it, suspends it or lets it hibernate,
+// and locks the session.
 class SessionControl
 {
 public:
@@ -22,7 +23,17 @@ public:
         QString error; // the service's own explanation when the request was refused
     };
 
-    // What the service says of an exit request before it is made.
+    // What the machine may be asked to do, and asked beforehand whether it will.
+    enum class Ability
+    {
+        PowerOff,
+        Reboot,
+        Suspend,
+        Hibernate
+    };
+    using Completion = std::function<void(const Result&)>;
+
+    // What the service says of a request before it is made.
     struct Outlook
     {
         QString allowed; // "yes", "no", "challenge" (a password is asked), "na"; empty: unknown
@@ -43,8 +54,15 @@ public:
 
     virtual Result requestExit(quint32 flags) = 0;
 
-    // Asks, without waiting, whether a power-off or restart (by the flags) would be allowed now
-    // and who holds it back; done is called once with the answer, never after the object is
-    // gone.
-    virtual void checkExit(quint32 flags, OutlookCompletion done) = 0;
+    // Asks, without waiting, whether the machine may do this now and who holds it back; done is
+    // called once with the answer, never after the object is gone.
+    virtual void check(Ability ability, OutlookCompletion done) = 0;
+
+    // Suspends the machine or lets it hibernate, without waiting for the answer, which may come
+    // only once the machine is awake again, or never; done hears of a refusal only.
+    virtual void sleep(Ability suspendOrHibernate, Completion done) = 0;
+
+    // Locks the session; done is told whether it is locked two seconds later, when a screen
+    // locker would have done it.
+    virtual void lockSession(Completion done) = 0;
 };

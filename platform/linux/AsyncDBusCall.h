@@ -20,3 +20,19 @@ inline void callAsync(const QDBusConnection& bus, const QDBusMessage& call, int 
                                                 : answer->reply().arguments().value(0));
                      });
 }
+
+// The same for a call whose answer only says whether it worked: then gets the error's text (its
+// name when it has none), empty when it worked.
+inline void callAsyncForError(const QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,
+                              QObject* context, std::function<void(const QString&)> then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [then = std::move(then)](QDBusPendingCallWatcher* answer) {
+                         answer->deleteLater();
+                         const QDBusError error = answer->error();
+                         then(!answer->isError()          ? QString()
+                              : error.message().isEmpty() ? error.name()
+                                                          : error.message());
+                     });
+}

@@ -8,6 +8,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
+#include <QTimer>
 
 #include <memory>
 
@@ -25,6 +26,9 @@ constexpr int RequestTimeoutMs = 5000;
 
 // Without a prompt: the request must not wait for a password dialog the user may never see.
 constexpr bool Interactive = false;
+
+// How long a screen locker is given to lock the session before its hint is read.
+constexpr int LockedHintDelayMs = 2000;
 
 // The bus and the time left for one request.
 struct Logind
@@ -148,7 +152,7 @@ SessionControl::Result LogindSessionControl::requestExit(quint32 flags)
     return terminateOwnSession(logind);
 }
 
-void LogindSessionControl::checkExit(quint32 flags, OutlookCompletion done)
+void LogindSessionControl::check(Ability ability, OutlookCompletion done)
 {
     const QDBusConnection logind = bus();
     if (!logind.isConnected()) {
@@ -167,10 +171,14 @@ void LogindSessionControl::checkExit(quint32 flags, OutlookCompletion done)
                 done(*outlook);
         });
     };
-    ask(flags & RebootFlag ? QStringLiteral("CanReboot") : QStringLiteral("CanPowerOff"),
+    const char* asked[] = {"CanPowerOff", "CanReboot", "CanSuspend", "CanHibernate"};
+    ask(QLatin1StringView(asked[int(ability)]),
         [](const QVariant& answer, Outlook& into) { into.allowed = answer.toString(); });
-    // Who blocks a shutdown or sleep now: a(ssssuu) of what, who, why, mode, user, process.
-    ask(QStringLiteral("ListInhibitors"), [](const QVariant& answer, Outlook& into) {
+    // Who blocks it now: a(ssssuu) of what, who, why, mode, user, process.
+    const QString blocked = ability == Ability::PowerOff || ability == Ability::Reboot
+                                ? QStringLiteral("shutdown")
+                                : QStringLiteral("sleep");
+    ask(QStringLiteral("ListInhibitors"), [blocked](const QVariant& answer, Outlook& into) {
         const auto list = answer.value<QDBusArgument>();
         list.beginArray();
         while (!list.atEnd()) {
@@ -179,11 +187,72 @@ void LogindSessionControl::checkExit(quint32 flags, OutlookCompletion done)
             list.beginStructure();
             list >> what >> who >> why >> mode >> user >> process;
             list.endStructure();
-            const QStringList kinds = what.split(QLatin1Char(':'));
-            if (mode == QLatin1String("block") && (kinds.contains(QLatin1String("shutdown")) ||
-                                                   kinds.contains(QLatin1String("sleep"))))
+            if (mode == QLatin1String("block") && what.split(QLatin1Char(':')).contains(blocked))
                 into.blockers.append({who, why});
         }
         list.endArray();
     });
+}
+
+void LogindSessionControl::sleep(Ability suspendOrHibernate, Completion done)
+{
+    const QDBusConnection logind = bus();
+    if (!logind.isConnected()) {
+        done({false, QStringLiteral("The system bus is not available.")});
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, ManagerPath, ManagerInterface,
+                                                       suspendOrHibernate == Ability::Hibernate
+                                                           ? QStringLiteral("Hibernate")
+                                                           : QStringLiteral("Suspend"));
+    call.setArguments({Interactive});
+    // The machine sleeps before logind answers, or while it answers: no time-out counts, and
+    // only a refusal is told.
+    auto* answer = new QDBusPendingCallWatcher(logind.asyncCall(call, -1), &m_answers);
+    QObject::connect(
+        answer, &QDBusPendingCallWatcher::finished, &m_answers,
+        [done = std::move(done)](QDBusPendingCallWatcher* finished) {
+            finished->deleteLater();
+            const QDBusError error = finished->error();
+            if (finished->isError() && error.type() != QDBusError::NoReply)
+                done({false, error.message().isEmpty() ? error.name() : error.message()});
+        });
+}
+
+void LogindSessionControl::lockSession(Completion done)
+{
+    const QDBusConnection logind = bus();
+    if (!logind.isConnected()) {
+        done({false, QStringLiteral("The system bus is not available.")});
+        return;
+    }
+    QDBusMessage find = QDBusMessage::createMethodCall(Service, ManagerPath, ManagerInterface,
+                                                       QStringLiteral("GetSession"));
+    find.setArguments({QStringLiteral("auto")});
+    callAsync(
+        logind, find, RequestTimeoutMs, &m_answers, [this, logind, done](const QVariant& path) {
+            const QString session = path.value<QDBusObjectPath>().path();
+            if (session.isEmpty()) {
+                done({false, QStringLiteral("The session service knows no session of this user.")});
+                return;
+            }
+            callAsync(logind,
+                      QDBusMessage::createMethodCall(Service, session, SessionInterface,
+                                                     QStringLiteral("Lock")),
+                      RequestTimeoutMs, &m_answers, [](const QVariant&) {});
+            // logind only asks the session's screen locker; whether one listened shows in the
+            // session's hint a moment later.
+            QTimer::singleShot(LockedHintDelayMs, &m_answers, [this, logind, session, done] {
+                QDBusMessage hint = QDBusMessage::createMethodCall(
+                    Service, session, PropertiesInterface, QStringLiteral("Get"));
+                hint.setArguments({SessionInterface, QStringLiteral("LockedHint")});
+                callAsync(logind, hint, RequestTimeoutMs, &m_answers,
+                          [done](const QVariant& locked) {
+                              if (locked.value<QDBusVariant>().variant().toBool())
+                                  done({true, {}});
+                              else
+                                  done({false, QStringLiteral("No screen locker answered.")});
+                          });
+            });
+        });
 }

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// Asks systemd-logind on the system bus to end the session, power off or restart.
+// Asks systemd-logind on the system bus to end or lock the session, power off, restart, suspend
+// or hibernate.
 class LogindSessionControl final : public SessionControl
 {
 public:
@@ -18,7 +19,9 @@ public:
 
     void enableShutdownPrivilege() override;
     Result requestExit(quint32 flags) override;
-    void checkExit(quint32 flags, OutlookCompletion done) override;
+    void check(Ability ability, OutlookCompletion done) override;
+    void sleep(Ability suspendOrHibernate, Completion done) override;
+    void lockSession(Completion done) override;
 
 private:
     QDBusConnection bus() const { return m_bus ? *m_bus : QDBusConnection::systemBus(); }

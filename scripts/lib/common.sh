@@ -6,7 +6,7 @@ SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 SOMNIVO_PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libpulse-dev
-    libxcb1-dev clang-format
+    libxcb1-dev libxcb-dpms0-dev clang-format
     # program, on X11 and on Wayland
     libasound2-plugins xdg-utils qt6-wayland fonts-crosextra-carlito fonts-dejavu-core
     fonts-liberation

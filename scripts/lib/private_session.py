@@ -2,7 +2,9 @@
 """A private desktop session for the program, for the tests, the measurements and the package
 check: Xvfb (with openbox and a patterned root if asked) or weston, PulseAudio with a null sink,
 a system bus with logind, a session bus (with a notification area, a notification server and a
-playing media player if asked: "desktop"), in a throwaway folder, dying with its user. The
+playing media player if asked: "desktop"; and with GNOME's or KDE Plasma's screen locker and
+screen power as well: "gnome", "kde"), or a real desktop shell instead (GNOME Shell or KDE Plasma,
+headless: "shell"), in a throwaway folder, dying with its user. The
 services on the buses are python3-dbusmock's stand-ins, which log every call. The program only
 gets an environment built here: it never reaches the machine's own display, buses or sound.
 As a launcher: private_session.py [--display] [--sound] [--system-bus] [--session-bus] -- COMMAND
@@ -29,7 +31,7 @@ MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
 MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
 MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
 WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
-SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 178), (245, 178), (183, 134)  # in the main window
+SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 210), (245, 210), (183, 166)  # in the main window
 
 
 def wait_for(predicate, timeout=10.0, step=0.05):
@@ -40,9 +42,14 @@ def wait_for(predicate, timeout=10.0, step=0.05):
     return value or None
 
 
+def read(path):
+    with open(path, encoding="utf-8", errors="replace") as file:
+        return file.read()
+
+
 class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, desktop=False, wayland=None):
+                 session_bus=False, desktop=False, wayland=None, shell=None):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
         self.processes, self.program, self.window, self.buses = [], None, None, {}
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
@@ -56,6 +63,13 @@ class Session:
                         ALSA_CONFIG_PATH=os.path.join(HERE, "asound-pulse-only.conf"),
                         QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="0")
         try:
+            if shell:  # "gnome" or "plasma", with both buses, its display and a sound server
+                self._start_sound()
+                self._start_bus("DBUS_SYSTEM_BUS_ADDRESS", "system")
+                self._start_logind()
+                self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session", activation=True)
+                getattr(self, f"_start_{shell}_shell")()
+                return
             if wayland:  # "native", or "xwayland" for an X11 program on a Wayland desktop
                 self._start_weston(wayland == "xwayland")
             elif display:
@@ -69,6 +83,8 @@ class Session:
                 self._start_bus("DBUS_SESSION_BUS_ADDRESS", "session")
                 if desktop:
                     self._start_desktop()
+                if desktop in ("gnome", "kde"):
+                    getattr(self, "_start_" + desktop)()
         except BaseException:
             self.close()
             raise
@@ -95,6 +111,14 @@ class Session:
             if process.poll() is None:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
+        # And whatever a bus started on its own (a shell's parts) with this session's folders.
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as environ:
+                    if self.dir.encode() in environ.read():
+                        os.kill(int(pid), signal.SIGKILL)
+            except OSError:
+                pass
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def _start_display(self, wm, retro):
@@ -150,12 +174,13 @@ class Session:
                    stderr=subprocess.DEVNULL)
         assert wait_for(lambda: "testsink" in self.run("pactl", "info")), "no sound server"
 
-    def _start_bus(self, variable, kind):
-        """A dbus-daemon of this session's own, without service activation."""
+    def _start_bus(self, variable, kind, activation=False):
+        """A dbus-daemon of this session's own, without service activation unless asked."""
         self.env[variable] = "unix:path=" + self.path(kind + "-bus")
-        daemon = self.spawn(["dbus-daemon", "--config-file=" + os.path.join(
-            HERE, "private-bus.conf"), "--address=" + self.env[variable], "--nofork",
-                             "--nopidfile", "--print-address"], stdout=subprocess.PIPE, text=True)
+        config = os.path.join(HERE, "desktop-bus.conf" if activation else "private-bus.conf")
+        daemon = self.spawn(["dbus-daemon", "--config-file=" + config, "--address=" +
+                             self.env[variable], "--nofork", "--nopidfile", "--print-address"],
+                            stdout=subprocess.PIPE, text=True)
         assert daemon.stdout.readline().startswith("unix:"), "no " + kind + " bus"
         self.buses[kind] = dbus.bus.BusConnection(self.env[variable])
 
@@ -168,8 +193,9 @@ class Session:
             open(log, "w").close()
             self.spawn(["/usr/bin/python3", "-m", "dbusmock", "--" + kind, "-l", log] + arguments,
                        stdout=subprocess.DEVNULL)
-            names.append({"logind": LOGIN1, "notification_daemon":
-                          "org.freedesktop.Notifications"}.get(arguments[-1], arguments[0]))
+            names.append({"logind": LOGIN1, "notification_daemon": "org.freedesktop.Notifications",
+                          "gnome_screensaver": "org.gnome.ScreenSaver"}.get(arguments[-1],
+                                                                            arguments[0]))
         assert wait_for(lambda: all(map(self.buses[kind].name_has_owner, names))), names
 
     def mock(self, kind, name, path):
@@ -190,9 +216,13 @@ class Session:
                              "No such session", "NoSuchSession"))
         user = f"/org/freedesktop/login1/user/{os.getuid()}"
         logind.AddMethod(MANAGER, "GetUserByPID", "u", "o", f'ret = "{user}"')
+        display = dbus.Struct(("c2", dbus.ObjectPath(SESSION_PATH)))
         self.buses["system"].get_object(LOGIN1, user).Set(
-            LOGIN1 + ".User", "Display", dbus.Struct(("c2", dbus.ObjectPath(SESSION_PATH))),
-            dbus_interface=dbus.PROPERTIES_IFACE)
+            LOGIN1 + ".User", "Display", display, dbus_interface=dbus.PROPERTIES_IFACE)
+        # The caller's own user, as logind names it for whoever asks (GNOME Shell does).
+        logind.AddObject("/org/freedesktop/login1/user/self", LOGIN1 + ".User", {
+            "Display": display, "Sessions": dbus.Array([display], signature="(so)"),
+            "UID": dbus.UInt32(os.getuid()), "Name": "tester", "State": "active"}, [])
 
     def _start_desktop(self):
         """A notification area, a notification server and a media player that plays."""
@@ -208,6 +238,82 @@ class Session:
         player.AddProperty(PLAYER, "PlaybackStatus", "Playing")
         player.AddMethod(PLAYER, "Pause", "", "",
                          f'self.Set("{PLAYER}", "PlaybackStatus", "Paused")')
+
+    def _start_gnome(self):
+        """GNOME's screen locker, and its display configuration with the power-save mode, set
+        back at the input its idle monitor watches for (the test fires the watch)."""
+        config, monitor = "org.gnome.Mutter.DisplayConfig", "org.gnome.Mutter.IdleMonitor"
+        self._start_mocks("session", ["-t", "gnome_screensaver"],
+                          [config, "/org/gnome/Mutter/DisplayConfig", config],
+                          [monitor, "/org/gnome/Mutter/IdleMonitor/Core", monitor])
+        self.mock("session", config, "/org/gnome/Mutter/DisplayConfig").AddProperty(
+            config, "PowerSaveMode", dbus.Int32(0))
+        self.mock("session", monitor, "/org/gnome/Mutter/IdleMonitor/Core").AddMethod(
+            monitor, "AddUserActiveWatch", "", "u", "ret = 7")
+
+    def _start_kde(self):
+        """The freedesktop screen locker and the power management's global shortcuts, as KDE
+        Plasma has them."""
+        locker, accel = "org.freedesktop.ScreenSaver", "org.kde.kglobalaccel"
+        self._start_mocks("session", [locker, "/ScreenSaver", locker],
+                          [accel, "/kglobalaccel", "org.kde.KGlobalAccel"])
+        self.mock("session", locker, "/ScreenSaver").AddMethod(locker, "Lock", "", "", "")
+        shortcuts = self.mock("session", accel, "/kglobalaccel")
+        shortcuts.AddMethod("org.kde.KGlobalAccel", "getComponent", "s", "o",
+                            'ret = "/component/" + args[0]')
+        shortcuts.AddObject("/component/org_kde_powerdevil", "org.kde.kglobalaccel.Component",
+                            {}, [("invokeShortcut", "s", "", "")])
+
+    def _start_gnome_shell(self):
+        """GNOME Shell on a virtual monitor, with the display manager it asks before it builds
+        its lock screen; programs reach it as a Wayland compositor. At start the shell launches
+        an input method daemon, running script code between fork and exec; in one start of three
+        or so the child deadlocks on a lock another thread held at the fork, and the shell waits
+        for it for ever. Such a start (a good one takes under 2 s) is killed and tried again."""
+        manager = "org.gnome.DisplayManager"
+        self._start_mocks("system", [manager, "/org/gnome/DisplayManager/Manager",
+                                     manager + ".Manager"])
+        self.mock("system", manager, "/org/gnome/DisplayManager/Manager").AddProperty(
+            manager + ".Manager", "Version", "43.0")
+        log = self.path("shell.log")
+        for _ in range(6):
+            with open(log, "w") as output:
+                shell = self.spawn(["gnome-shell", "--headless", "--wayland", "--no-x11",
+                                    "--virtual-monitor", "1280x800"], stdout=output,
+                                   stderr=subprocess.STDOUT)
+            if wait_for(lambda: "GNOME Shell started" in read(log), 8):
+                break
+            os.killpg(shell.pid, signal.SIGKILL)
+            shell.wait()
+        else:
+            raise AssertionError("no GNOME Shell:\n" + read(log))
+        display = re.search(r"Using Wayland display name '([^']+)'", read(log)).group(1)
+        self.env.update(WAYLAND_DISPLAY=display, QT_QPA_PLATFORM="wayland")
+
+    def _start_plasma_shell(self):
+        """KDE Plasma: KWin on a virtual output (a copy of it: the installed one carries a file
+        capability that this machine refuses), kded (the notification area's watcher) and
+        plasmashell (the area itself and the notification server)."""
+        kwin = self.path("kwin_wayland")
+        shutil.copy("/usr/bin/kwin_wayland", kwin)
+        self.env.update(XDG_CURRENT_DESKTOP="KDE", KDE_FULL_SESSION="true",
+                        KDE_SESSION_VERSION="5")
+        compositor = {k: v for k, v in self.env.items() if k != "QT_QPA_PLATFORM"}
+        with open(self.path("shell.log"), "w") as output:
+            self.spawn([kwin, "--virtual", "--width", "1280", "--height", "800", "--socket",
+                        "wayland-0"], env=compositor, stdout=output, stderr=subprocess.STDOUT)
+            assert wait_for(lambda: os.path.exists(self.path("run/wayland-0"))), "no KWin"
+            self.env.update(WAYLAND_DISPLAY="wayland-0", QT_QPA_PLATFORM="wayland")
+            subprocess.run(["dbus-update-activation-environment"] + [
+                f"{name}={self.env[name]}" for name in (
+                    "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP",
+                    "KDE_FULL_SESSION", "KDE_SESSION_VERSION")], env=self.env, check=True)
+            for part in ("kded5", "plasmashell"):
+                self.spawn([part], stdout=output, stderr=subprocess.STDOUT)
+        needed = ("org.kde.StatusNotifierWatcher", "org.freedesktop.Notifications",
+                  "org.freedesktop.ScreenSaver")
+        assert wait_for(lambda: all(map(self.buses["session"].name_has_owner, needed)),
+                        30), "no Plasma"
 
     # Settings and the program
 

@@ -2,6 +2,8 @@
 
 #include "platform/MediaPlayers.h"
 #include "platform/Notifier.h"
+#include "platform/ScreenLocker.h"
+#include "platform/ScreenPower.h"
 
 #include <QStringList>
 
@@ -27,4 +29,24 @@ struct FakeNotifier final : Notifier
     }
     void withdraw() override { calls << QStringLiteral("withdraw"); }
     QStringList calls;
+};
+
+// A screen locker and the screens' power that answer at once, as the test says, counted.
+struct FakeScreens final : ScreenLocker, ScreenPower
+{
+    void lock(SessionControl::Completion done) override
+    {
+        ++locks;
+        done({locked, locked ? QString() : QStringLiteral("No screen locker answered.")});
+    }
+    void findWay(std::function<void(bool)> found) override { found(hasWay); }
+    void turnOff(SessionControl::Completion done) override
+    {
+        ++turnedOff;
+        done({true, {}});
+    }
+    int locks = 0;
+    int turnedOff = 0;
+    bool locked = true;
+    bool hasWay = true;
 };

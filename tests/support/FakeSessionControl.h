@@ -3,9 +3,10 @@
 #include "platform/SessionControl.h"
 
 #include <QList>
+#include <QStringList>
 
-// Records every exit request instead of ending anything; can be told to refuse, and what to
-// answer when asked beforehand.
+// Records every request instead of carrying it out ("exit 13", "sleep 2", "lock"); can be told
+// to refuse, and what to answer when asked beforehand.
 class FakeSessionControl final : public SessionControl
 {
 public:
@@ -13,12 +14,31 @@ public:
     Result requestExit(quint32 flags) override
     {
         requests.append(flags);
-        return refusal.isEmpty() ? Result{true, {}} : Result{false, refusal};
+        return answer();
     }
-    void checkExit(quint32, OutlookCompletion done) override { done(outlook); }
+    void check(Ability ability, OutlookCompletion done) override
+    {
+        checked.append(int(ability));
+        done(outlook);
+    }
+    void sleep(Ability ability, Completion done) override
+    {
+        calls << QStringLiteral("sleep %1").arg(int(ability));
+        done(answer());
+    }
+    void lockSession(Completion done) override
+    {
+        calls << QStringLiteral("lock");
+        done(answer());
+    }
 
     int privilegeCalls = 0;
     QList<quint32> requests;
+    QStringList calls;
+    QList<int> checked;
     QString refusal; // when not empty, every request is refused with this text
     Outlook outlook{QStringLiteral("yes"), {}};
+
+private:
+    Result answer() const { return refusal.isEmpty() ? Result{true, {}} : Result{false, refusal}; }
 };

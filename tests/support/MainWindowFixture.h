@@ -89,7 +89,7 @@ struct MainWindowFixture
     {
         window = std::make_unique<frmSomnivo>(
             settings, PlatformServices{clock, mixer, session, shell, autostart, tray, windowSystem,
-                                       players, notifier});
+                                       players, notifier, screens, screens});
         if (load)
             window->Form_Load();
         return *window;
@@ -179,6 +179,7 @@ struct MainWindowFixture
     FakeWindowSystem windowSystem;
     FakeMediaPlayers players;
     FakeNotifier notifier;
+    FakeScreens screens;
     SettingsStore settings{[] { return u"/usr/bin/somnivo"_s; }};
     std::unique_ptr<frmSomnivo> window;
 };

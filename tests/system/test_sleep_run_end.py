@@ -38,6 +38,33 @@ class SleepRunEnd(unittest.TestCase):
                                                           r"session will end) in 0:0\d\."))
                 self.assertLess(s.records().index("Pause"), s.records().index(ending))
 
+    def test_each_end_the_program_stays_after_reaches_its_service_after_the_pause(self):
+        display_config = "org.gnome.Mutter.DisplayConfig"
+        for action, desktop, asked in (
+                ("4", True, ["Suspend False"]),
+                ("5", True, ["Hibernate False"]),
+                ("6", "kde", ["Lock"]),  # the freedesktop locker
+                ("6", True, ["Lock", "Get /org/freedesktop/login1/session/c2 "
+                                     "org.freedesktop.login1.Session.LockedHint"]),
+                ("7", "gnome", ["Set /org/gnome/Mutter/DisplayConfig "
+                                f"{display_config}.PowerSaveMode 3", "AddUserActiveWatch"]),
+                ("8", True, [])):
+            with self.subTest(action=action, desktop=desktop), Session(
+                    system_bus=True, session_bus=True, desktop=desktop) as s:
+                self.run_for(s, "0.05", action)
+                self.assertTrue(wait_for(lambda: set(asked + ["Pause"]) <= set(s.records()), 10))
+                self.assertEqual(s.records().index("Pause"),
+                                 min(s.records().index(call) for call in asked + ["Pause"]))
+                self.assertIsNone(s.program.poll())
+                if desktop == "gnome":  # the next input turns the screens on again
+                    s.mock("session", "org.gnome.Mutter.IdleMonitor",
+                           "/org/gnome/Mutter/IdleMonitor/Core").EmitSignal(
+                        "org.gnome.Mutter.IdleMonitor", "WatchFired", "u", [dbus.UInt32(7)])
+                    self.assertTrue(wait_for(lambda: f"Set /org/gnome/Mutter/DisplayConfig "
+                                             f"{display_config}.PowerSaveMode 0" in s.records()))
+                if "LockedHint" in str(asked):  # no locker answered logind: told, not pretended
+                    self.assertTrue(s.find_window("Somnivo", 5))
+
     def test_the_notification_counts_down_in_place_and_its_cancel_disarms_the_run(self):
         with Session(system_bus=True, session_bus=True, desktop=True) as s:
             pressed = self.run_for(s, "0.25", "1")

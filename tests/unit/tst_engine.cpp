@@ -1,6 +1,7 @@
 #include "engine/Conversions.h"
 #include "engine/EndingText.h"
 #include "engine/RunArithmetic.h"
+#include "engine/RunEnd.h"
 
 #include <QTest>
 
@@ -137,8 +138,12 @@ private slots:
         QCOMPARE(progressX2(4290, 4125, 1.0), 165.0);
         QCOMPARE(elapsedFraction(1'030'000, 1'000'000, 60'000), 0.5);
         QCOMPARE(elapsedFraction(1'000'000, 1'000'000, 0), 1.0);
-        QCOMPARE(QList<quint32>({exitFlags(0), exitFlags(1), exitFlags(2), exitFlags(4)}),
-                 QList<quint32>({4, 13, 6, 4}));
+        QCOMPARE(QList<quint32>({exitFlags(0), exitFlags(1), exitFlags(2), exitFlags(9)}),
+                 QList<quint32>({4, 13, 6, 13}));
+        // Codes the program never writes end by the exit their flags name.
+        QCOMPARE(QList<qint32>({RunEnd::of(9).code, RunEnd::of(16).code, RunEnd::of(-1).code}),
+                 QList<qint32>({1, 0, 2}));
+        QCOMPARE(RunEnd::named(u"screenoff")->code, 7);
     }
 };
 

@@ -65,7 +65,7 @@ private slots:
         frmRunFile runFile(f->settings, &main);
         frmAbout about(f->shell, &main);
         frmEndingSoon warning([] { return u"The computer will shut down in 0:59."_s; }, &main);
-        for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 191}),
+        for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 223}),
                                            {&runFile, {314, 59}},
                                            {&about, {329, 132}},
                                            {&warning, warning.size()}}) {

@@ -29,11 +29,19 @@ class tst_SleepRun : public QObject
         }
         return shown;
     }
-    // The message the run left up, as "text / details".
+    // The message up, as "text / details".
     QString message() const
     {
-        const auto* box = f->window->findChild<QMessageBox*>();
-        return box ? box->text() + u" / "_s + box->informativeText() : QString();
+        for (const auto* box : f->window->findChildren<QMessageBox*>()) {
+            if (box->isVisible())
+                return box->text() + u" / "_s + box->informativeText();
+        }
+        return QString();
+    }
+    // The action, chosen as the user does.
+    void choose(int action) const
+    {
+        f->control<QRadioButton>(qPrintable(u"Option2_%1"_s.arg(action)))->setChecked(true);
     }
     void arm(const QString& minutes) const
     {
@@ -130,16 +138,80 @@ private slots:
     // Doubts told at arming go with the run they are about, whether it is stopped or ends.
     void aDoubtToldAtArmingGoesWithTheRun()
     {
-        for (const bool stopped : {true, false}) {
+        for (const auto& [action, stopped] : {std::pair(1, true), std::pair(4, false)}) {
             fresh();
             f->session.outlook = {u"challenge"_s, {}};
+            choose(action);
             arm(u"0.05"_s);
-            QCOMPARE(message(), u"The computer may not shut down at the end of this run: it asks "
-                                u"for a password, which nobody may be there to give. / "_s);
+            QCOMPARE(message(), u"The computer may not %1 at the end of this run: it asks for a "
+                                u"password, which nobody may be there to give. / "_s.arg(
+                                    action == 1 ? u"shut down"_s : u"suspend"_s));
             stopped ? button()->click() : void(tickUntilIdle(5));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCOMPARE(message(), QString());
         }
+    }
+
+    // The ends the program stays after: each warns in its own words, pauses the players (Pause
+    // Only, and Screen Off where the desktop cannot do it, even when told not to), gives the
+    // volume back, carries its end out or says why not, and a daily clock time comes back.
+    void theEndsTheProgramStaysAfter_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("trouble"); // refused, no locker, no way
+        QTest::addColumn<QString>("warned");
+        QTest::addColumn<QString>("done"); // what was carried out, whether players were paused
+        QTest::addColumn<QString>("told"); // the message at arming | at the end
+        const auto row = [](const char* name, int action, const char* trouble, const char* warned,
+                            const char* done, const char* told) {
+            QTest::newRow(name) << action << QString::fromLatin1(trouble)
+                                << QString::fromLatin1(warned) << QString::fromLatin1(done)
+                                << QString::fromLatin1(told);
+        };
+        row("suspend", 4, "", "The computer will suspend in 0:10.", "sleep 2", " | ");
+        row("hibernate", 5, "", "The computer will hibernate in 0:10.", "sleep 3", " | ");
+        row("suspend refused", 4, "refused", "The computer will suspend in 0:10.", "sleep 2",
+            " | The computer could not be suspended. / Not now");
+        row("lock", 6, "", "The screen will lock in 0:10.", "lock", " | ");
+        row("lock without a locker", 6, "no locker", "The screen will lock in 0:10.", "lock",
+            " | The screen could not be locked. / No screen locker answered.");
+        row("screen off", 7, "", "The screens will turn off in 0:10.", "screens off", " | ");
+        row("screen off, no way", 7, "no way",
+            "This desktop offers no way to turn the screens off. Playback will pause in 0:10.",
+            "paused",
+            "This desktop offers no way to turn the screens off: the run will only pause the "
+            "players. /  | ");
+        row("pause only", 8, "", "Playback will pause in 0:10.", "paused", " | ");
+    }
+    void theEndsTheProgramStaysAfter()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, trouble);
+        QFETCH(QString, warned);
+        QFETCH(QString, done);
+        QFETCH(QString, told);
+        f.emplace().mixer.value = 40001;
+        f->session.refusal = trouble == u"refused" ? u"Not now"_s : QString();
+        f->screens.locked = trouble != u"no locker";
+        f->screens.hasWay = trouble != u"no way";
+        f->create();
+        f->store(u"PausePlayers=0 RunDaily=1 BlackScreen=0"_s);
+        choose(action);
+        arm(7, 30); // ten seconds on
+        QCOMPARE(warningShown(), warned);
+        const QString atArming = message();
+        QCOMPARE(tickUntilIdle(10), 6);
+        QStringList carried = f->session.calls;
+        if (f->screens.locks)
+            carried << u"lock"_s;
+        if (f->screens.turnedOff)
+            carried << u"screens off"_s;
+        if (f->players.pauses)
+            carried << u"paused"_s;
+        QCOMPARE(carried.join(u' '), done);
+        QCOMPARE(std::tuple(atArming + u" | "_s + message(), f->mixer.restores.size(),
+                            f->window->isClosed(), status()),
+                 std::tuple(told, qsizetype(1), false, idle + u" Timer3"_s));
     }
 
     // A minute before the end the warning comes and counts down, the notification every ten

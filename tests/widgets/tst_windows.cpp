@@ -164,6 +164,19 @@ private slots:
         QVERIFY(window().isVisible() && !window().isMinimized());
     }
 
+    // An end the machine cannot do at all is shown, disabled, with the reason, once the window
+    // has been drawn.
+    void anEndTheMachineCannotDoIsDisabled()
+    {
+        f->session.outlook = {u"na"_s, {}};
+        f->create().showAfterLoad();
+        QTRY_VERIFY(!f->control("Option2_5")->isEnabled());
+        QCOMPARE(std::tuple(f->control("Option2_4")->isEnabled(),
+                            f->control("Option2_4")->toolTip(),
+                            f->control("Option2_1")->isEnabled()),
+                 std::tuple(false, u"This computer cannot suspend."_s, true));
+    }
+
     void theTrayTipShownIsCutToSixtyThreeCharactersWhileTrayTipKeepsAll()
     {
         const QString seventy = QString(60, u'a') + u"0123456789"_s;
