@@ -18,6 +18,10 @@ SOMNIVO_PACKAGES=(
     dbus python3 python3-dbus python3-gi python3-dbusmock pulseaudio pulseaudio-utils tzdata
     # the Debian package and its checks
     dpkg-dev fakeroot file desktop-file-utils appstream lintian
+    # tests against real desktop shells, run headless: GNOME Shell and KDE Plasma
+    gnome-shell mutter gjs
+    kwin-wayland libkscreenlocker5 plasma-workspace plasma-desktop powerdevil
+    libkf5globalaccel-bin qtwayland5 layer-shell-qt qml-module-org-kde-kirigami2
 )
 
 somnivo_missing_packages() {
