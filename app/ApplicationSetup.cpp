@@ -1,6 +1,8 @@
 #include "ApplicationSetup.h"
 
 #include "ProgramInfo.h"
+#include "Translations.h"
+#include "forms/AccessibleControls.h"
 #include "forms/ProgramIcon.h"
 
 #include <QApplication>
@@ -22,6 +24,8 @@ void apply()
     // only window showing; closing that must not end the program. The main window's close ends
     // it.
     QApplication::setQuitOnLastWindowClosed(false);
+    AccessibleControls::install();
+    Translations::install();
 }
 
 } // namespace ApplicationSetup

@@ -89,20 +89,20 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         const bool isFlag = Flags.contains(option);
         if (takesValue || isFlag) {
             if (given.contains(option)) {
-                command.fail(QStringLiteral("%1 is given twice").arg(option));
+                command.fail(tr("%1 is given twice").arg(option));
                 break;
             }
             given.append(option);
         }
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) {
-                command.fail(QStringLiteral("%1 needs a value").arg(option));
+                command.fail(tr("%1 needs a value").arg(option));
                 break;
             }
             value = arguments[++i];
         }
         if (isFlag && value) {
-            command.fail(QStringLiteral("%1 takes no value").arg(option));
+            command.fail(tr("%1 takes no value").arg(option));
             break;
         }
 
@@ -114,8 +114,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             if (const RunEnd* end = RunEnd::named(*value))
                 command.action = end->code;
             else
-                command.fail(QStringLiteral("--action takes %1, not %2")
-                                 .arg(actionNames(QStringLiteral(" or ")), quoted(*value)));
+                command.fail(
+                    tr("--action takes %1, not %2").arg(actionNames(tr(" or ")), quoted(*value)));
         } else if (option == QLatin1String("--run-file")) {
             command.runFile = value->trimmed();
         } else if (option == QLatin1String("--daily")) {
@@ -128,9 +128,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         } else if (!option.startsWith(QLatin1Char('-')) || !ToolkitFlags.contains(name)) {
             command.fail(
                 option.startsWith(QLatin1Char('-'))
-                    ? QStringLiteral("unknown option %1 (see somnivo --help)").arg(quoted(option))
-                    : QStringLiteral("unexpected argument %1 (see somnivo --help)")
-                          .arg(quoted(option)));
+                    ? tr("unknown option %1 (see somnivo --help)").arg(quoted(option))
+                    : tr("unexpected argument %1 (see somnivo --help)").arg(quoted(option)));
         }
     }
     if (command.request == Request::Invalid)
@@ -139,50 +138,49 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     const bool in = given.contains(QLatin1String("--in"));
     if (stop) {
         if (given.size() > 1)
-            command.fail(QStringLiteral("--stop takes no other options"));
+            command.fail(tr("--stop takes no other options"));
         else
             command.request = Request::Stop;
         return command;
     }
     if (command.daily && !at)
-        command.fail(QStringLiteral("--daily goes with --at"));
+        command.fail(tr("--daily goes with --at"));
     const bool runsFile =
         command.action && RunEnd::of(*command.action).means == RunEnd::Means::RunFile;
     if (given.contains(QLatin1String("--run-file")) && !runsFile)
-        command.fail(QStringLiteral("--run-file goes with --action runfile"));
+        command.fail(tr("--run-file goes with --action runfile"));
     if (runsFile && command.runFile.isEmpty())
-        command.fail(QStringLiteral("--action runfile needs --run-file PATH"));
+        command.fail(tr("--action runfile needs --run-file PATH"));
     if (in && at) {
-        command.fail(QStringLiteral("--in and --at cannot be used together"));
+        command.fail(tr("--in and --at cannot be used together"));
     } else if (in) {
         static const QRegularExpression decimal(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
         if (!decimal.match(command.minutes).hasMatch())
-            command.fail(QStringLiteral("--in takes minutes as a number such as 30 or 0.5, not %1")
+            command.fail(tr("--in takes minutes as a number such as 30 or 0.5, not %1")
                              .arg(quoted(command.minutes)));
         else if (command.minutes.size() > MinutesMaxLength)
-            command.fail(QStringLiteral("--in takes at most %1 characters, as the minutes box "
-                                        "does, not %2")
+            command.fail(tr("--in takes at most %1 characters, as the minutes box does, not %2")
                              .arg(MinutesMaxLength)
                              .arg(quoted(command.minutes)));
         else if (command.minutes.toDouble() == 0)
-            command.fail(QStringLiteral("--in needs more than 0 minutes"));
+            command.fail(tr("--in needs more than 0 minutes"));
     } else if (at) {
         static const QRegularExpression clock(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
         const QRegularExpressionMatch match = clock.match(*at);
         if (!match.hasMatch()) {
-            command.fail(QStringLiteral("--at takes a clock time from 00:00 to 23:59, not %1")
-                             .arg(quoted(*at)));
+            command.fail(
+                tr("--at takes a clock time from 00:00 to 23:59, not %1").arg(quoted(*at)));
         } else {
             command.hour = match.captured(1).toInt();
             command.minute = match.captured(2).toInt();
         }
     } else if (!given.isEmpty()) {
-        command.fail(QStringLiteral("%1 needs --in or --at").arg(given.first()));
+        command.fail(tr("%1 needs --in or --at").arg(given.first()));
     }
     if (runsFile && !command.runFile.isEmpty()) {
         const QFileInfo file(command.runFile);
         if (!file.exists())
-            command.fail(QStringLiteral("no such file: %1").arg(quoted(command.runFile)));
+            command.fail(tr("no such file: %1").arg(quoted(command.runFile)));
         command.runFile = file.absoluteFilePath();
     }
     if (command.request == Request::Start && !given.isEmpty())
@@ -220,24 +218,23 @@ QString CommandLine::versionText()
 
 QString CommandLine::helpText()
 {
-    return QStringLiteral(
-               "Usage: somnivo [OPTION...]\n"
-               "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts\n"
-               "down, restarts, suspends, hibernates, locks the screen, turns the screens off,\n"
-               "opens a file or only pauses the players, optionally fading the volume and\n"
-               "blacking out the screen. Without options it shows its window. With them it arms\n"
-               "or stops a run in the copy already running, or starts one with it, as if the\n"
-               "window had been used.\n"
-               "\n"
-               "  --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, "
-               "0.5)\n"
-               "  --at HH:MM          end the run at this clock time\n"
-               "  --daily             with --at: arm again at every start of the program\n"
-               "  --action ACTION     what to do at the end (default: as last chosen):\n"
-               "                      %1\n"
-               "  --run-file PATH     with --action runfile: the file to open at the end\n"
-               "  --stop              stop the run that is going\n"
-               "  --help              show this help and end\n"
-               "  --version           show the version and end\n")
+    return tr("Usage: somnivo [OPTION...]\n"
+              "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts\n"
+              "down, restarts, suspends, hibernates, locks the screen, turns the screens off,\n"
+              "opens a file or only pauses the players, optionally fading the volume and\n"
+              "blacking out the screen. Without options it shows its window. With them it arms\n"
+              "or stops a run in the copy already running, or starts one with it, as if the\n"
+              "window had been used.\n"
+              "\n"
+              "  --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, "
+              "0.5)\n"
+              "  --at HH:MM          end the run at this clock time\n"
+              "  --daily             with --at: arm again at every start of the program\n"
+              "  --action ACTION     what to do at the end (default: as last chosen):\n"
+              "                      %1\n"
+              "  --run-file PATH     with --action runfile: the file to open at the end\n"
+              "  --stop              stop the run that is going\n"
+              "  --help              show this help and end\n"
+              "  --version           show the version and end\n")
         .arg(actionNames(QStringLiteral(", ")));
 }

@@ -9,8 +9,8 @@
 #include "forms/CheckBoxValue.h"
 #include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
-#include "forms/MouseUpNotifier.h"
 #include "forms/ProgramIcon.h"
+#include "forms/ReleaseNotifier.h"
 #include "forms/Twips.h"
 #include "forms/TypingLimit.h"
 #include "platform/Clock.h"
@@ -82,7 +82,6 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     setPlan(QString());
     connect(&m_cSysTray1, &cSysTray::MouseUp, this, &frmSomnivo::cSysTray1_MouseUp);
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
-    m_ui->Label1->setCursor(Qt::PointingHandCursor);
 
     // Countdowns above 9999 minutes cannot be typed; a longer stored one is still shown whole.
     new TypingLimit(m_ui->txtShutDown, 4);
@@ -116,11 +115,7 @@ void frmSomnivo::connectClockAndButtons()
 
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
-    connect(new MouseUpNotifier(m_ui->Label1), &MouseUpNotifier::mouseUp, this,
-            [this](Qt::MouseButton button) {
-                if (button == Qt::LeftButton)
-                    Label1_Click();
-            });
+    connect(m_ui->Label1, &LinkLabel::activated, this, &frmSomnivo::Label1_Click);
 }
 
 void frmSomnivo::connectOptionHandlers()
@@ -130,7 +125,7 @@ void frmSomnivo::connectOptionHandlers()
     connect(m_ui->chkDimin, &QCheckBox::stateChanged, this, &frmSomnivo::chkDimin_Click);
     connect(m_ui->ChkMinOnStart, &QCheckBox::stateChanged, this, &frmSomnivo::ChkMinOnStart_Click);
     connect(m_ui->chkStartUp, &QCheckBox::stateChanged, this, &frmSomnivo::chkStartUp_Click);
-    connect(new MouseUpNotifier(m_ui->chkDaily), &MouseUpNotifier::mouseUp, this,
+    connect(new ReleaseNotifier(m_ui->chkDaily), &ReleaseNotifier::released, this,
             &frmSomnivo::chkDaily_MouseUp);
 
     connect(new FocusNotifier(m_ui->cmbHour), &FocusNotifier::lostFocus, this,
@@ -148,7 +143,7 @@ void frmSomnivo::connectOptionHandlers()
             if (checked)
                 Option1_Click(i);
         });
-        connect(new MouseUpNotifier(option), &MouseUpNotifier::mouseUp, this,
+        connect(new ReleaseNotifier(option), &ReleaseNotifier::released, this,
                 [this, i] { Option1_MouseUp(i); });
     }
     for (int i = 0; i < int(m_option2.size()); ++i) {
@@ -157,7 +152,7 @@ void frmSomnivo::connectOptionHandlers()
             if (checked)
                 Option2_Click(i);
         });
-        connect(new MouseUpNotifier(option), &MouseUpNotifier::mouseUp, this,
+        connect(new ReleaseNotifier(option), &ReleaseNotifier::released, this,
                 [this, i] { Option2_MouseUp(i); });
     }
 }
@@ -189,8 +184,7 @@ void frmSomnivo::Form_Load()
     if (m_mixerVolume.open()) {
         m_volumeSlider->connectToMixer();
     } else {
-        QMessageBox::critical(this, QStringLiteral("Volume Control"),
-                              QStringLiteral("Could not open the mixer."));
+        QMessageBox::critical(this, tr("Volume Control"), tr("Could not open the mixer."));
         m_volumeSlider->disable();
         // The program may have been asked to end while the message was up.
         if (m_closed)

@@ -124,6 +124,7 @@ private:
     void restoreVolume(const Mixer::Reading& volume) override;
     void setVolumePollEnabled(bool enabled) override;
     void setProgressX2(double twips) override;
+    void setTimeLeft(std::optional<qint64> remainingMs) override;
     void showBlackScreen() override;
     void closeBlackScreen() override;
     void showWarning() override;
@@ -156,4 +157,5 @@ private:
     QPointer<frmBlackScreen> m_blackScreen;
     QPointer<frmEndingSoon> m_warning;
     QPointer<QMessageBox> m_doubt;
+    QString m_restzCaption = SleepRun::SleepNowCaption;
 };

@@ -3,6 +3,7 @@
 #include "ProgramInfo.h"
 #include "SettingsStore.h"
 #include "audio/VolumeSlider.h"
+#include "engine/RunArithmetic.h"
 #include "frmSomnivo.h"
 #include "platform/Notifier.h"
 #include "ui_frmSomnivo.h"
@@ -11,6 +12,8 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultValue) const
@@ -18,14 +21,17 @@ QString frmSomnivo::readSetting(QLatin1StringView key, const QString& defaultVal
     return m_settings.ReadSetting(key, defaultValue);
 }
 
+// The run knows the button by its English caption; the button shows it in the user's language,
+// with its access key.
 QString frmSomnivo::restzCaption() const
 {
-    return m_ui->cmdRestz->text();
+    return m_restzCaption;
 }
 
 void frmSomnivo::setRestzCaption(const QString& caption)
 {
-    m_ui->cmdRestz->setText(caption);
+    m_restzCaption = caption;
+    m_ui->cmdRestz->setText(caption == SleepRun::StopCaption ? tr("&Stop") : tr("&Sleep Now!"));
 }
 
 QString frmSomnivo::countdownText() const
@@ -83,6 +89,21 @@ void frmSomnivo::setProgressX2(double twips)
     m_ui->Line1->setX2(twips);
 }
 
+void frmSomnivo::setTimeLeft(std::optional<qint64> remainingMs)
+{
+    const double start = run().LineFullX2 - run().LineLength;
+    const double part = run().LineLength > 0 ? (m_ui->Line1->x2() - start) / run().LineLength : 1;
+    const int percent = int(std::lround(std::clamp(part, 0.0, 1.0) * 100));
+    if (!remainingMs) {
+        m_ui->Line1->setProgress(percent, QString());
+        return;
+    }
+    // Counted in minutes, as the tip counts them: the sentence changes once a minute. The
+    // moment the end is due still has its last minute.
+    const int minutes = int(std::max<qint64>(1, RunArithmetic::minutesLeft(*remainingMs)));
+    m_ui->Line1->setProgress(percent, tr("%n minute(s) left", nullptr, minutes));
+}
+
 void frmSomnivo::showBlackScreen()
 {
     frmBlackScreen screen(run().BlackScreenShown, m_services.windowSystem, this);
@@ -120,9 +141,9 @@ void frmSomnivo::showWarning()
 void frmSomnivo::refreshWarning()
 {
     // In place of the one shown before.
-    m_services.notifier.show(m_warning->windowTitle(), m_sleepRun.warningText(),
-                             {QStringLiteral("cancel"), QStringLiteral("Cancel"),
-                              QStringLiteral("more"), QStringLiteral("+10 min")});
+    m_services.notifier.show(
+        m_warning->windowTitle(), m_sleepRun.warningText(),
+        {QStringLiteral("cancel"), tr("Cancel"), QStringLiteral("more"), tr("+10 min")});
 }
 
 void frmSomnivo::closeWarning()

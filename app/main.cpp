@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "CommandLine.h"
 #include "SettingsStore.h"
+#include "Translations.h"
 #include "frmSomnivo.h"
 #include "platform/EarlyOpenedMixer.h"
 #include "platform/linux/AlsaMixer.h"
@@ -23,9 +24,13 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
+namespace {
+
+// --help, --version or a command line in error, told without a display.
+int answerAtOnce(int argc, char* argv[])
 {
-    // Answered before anything else: no window, no lock, nothing stored.
+    const QCoreApplication app(argc, argv);
+    Translations::install();
     const CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
     switch (command.request) {
     case CommandLine::Request::Help:
@@ -34,14 +39,29 @@ int main(int argc, char* argv[])
     case CommandLine::Request::Version:
         std::fputs(qPrintable(CommandLine::versionText()), stdout);
         return 0;
-    case CommandLine::Request::Invalid:
+    default:
         std::fprintf(stderr, "somnivo: %s\n", qPrintable(command.error));
         return 2;
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Answered before anything else, in the user's language: no window, no lock, nothing stored.
+    const CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
+    switch (command.request) {
+    case CommandLine::Request::Help:
+    case CommandLine::Request::Version:
+    case CommandLine::Request::Invalid:
+        return answerAtOnce(argc, argv);
     default:
         break;
     }
 
     QApplication app(argc, argv);
+    Translations::install();
 
     // Before anything else is touched: a second copy only asks the first one to show itself, or
     // hands it its command line.
@@ -53,7 +73,9 @@ int main(int argc, char* argv[])
     case InstanceGuard::Outcome::HandedOver:
         return 0;
     case InstanceGuard::Outcome::Unanswered:
-        std::fputs("somnivo: the running copy did not take the request\n", stderr);
+        std::fprintf(stderr, "somnivo: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "the running copy did not take the request")));
         return 1;
     case InstanceGuard::Outcome::Running:
         break;

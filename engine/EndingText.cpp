@@ -1,7 +1,9 @@
 #include "EndingText.h"
 
+#include "RunArithmetic.h"
 #include "RunEnd.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -12,16 +14,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A text of this file's own, in the user's language.
+QString said(const char* text)
+{
+    return QCoreApplication::translate("EndingText", text);
+}
+
 QString fileName(const QString& runFile)
 {
     const QString name = QFileInfo(runFile).fileName();
-    return name.isEmpty() ? QStringLiteral("The Run File") : name;
+    return name.isEmpty() ? QCoreApplication::translate("EndingText", "The Run File") : name;
 }
 
-// A row's text with its place holders filled in, those a row does not use passed over.
+// A row's text in the user's language, with its place holders filled in, those a row does not
+// use passed over.
 QString filled(const char* text, const QString& first, const QString& second = {})
 {
-    return QString::fromLatin1(text).replace(u"%1"_s, first).replace(u"%2"_s, second);
+    return QCoreApplication::translate("RunEnd", text)
+        .replace(u"%1"_s, first)
+        .replace(u"%2"_s, second);
 }
 
 // "0:59": minutes and seconds, counted up to the next whole second.
@@ -31,18 +42,27 @@ QString timeLeft(qint64 remainingMs)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// What the machine would do, and who may not make it do that.
+// What may stand in the way of an end the machine carries out, in whole sentences.
 struct Words
 {
-    const char* doing;
-    const char* forbidden;
-    const char* blocked;
+    const char* doubt;     // %1: the reasons
+    const char* forbidden; // a reason
+    const char* cannot;
+    const char* blocked; // the inhibitor's "what"
 };
 constexpr std::array<Words, 4> Said{{
-    {"shut down", "this user may not shut it down", "shutdown"},
-    {"restart", "this user may not restart it", "shutdown"},
-    {"suspend", "this user may not suspend it", "sleep"},
-    {"hibernate", "this user may not let it hibernate", "sleep"},
+    {QT_TRANSLATE_NOOP("EndingText", "The computer may not shut down at the end of this run: %1."),
+     QT_TRANSLATE_NOOP("EndingText", "this user may not shut it down"),
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot shut down."), "shutdown"},
+    {QT_TRANSLATE_NOOP("EndingText", "The computer may not restart at the end of this run: %1."),
+     QT_TRANSLATE_NOOP("EndingText", "this user may not restart it"),
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot restart."), "shutdown"},
+    {QT_TRANSLATE_NOOP("EndingText", "The computer may not suspend at the end of this run: %1."),
+     QT_TRANSLATE_NOOP("EndingText", "this user may not suspend it"),
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot suspend."), "sleep"},
+    {QT_TRANSLATE_NOOP("EndingText", "The computer may not hibernate at the end of this run: %1."),
+     QT_TRANSLATE_NOOP("EndingText", "this user may not let it hibernate"),
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot hibernate."), "sleep"},
 }};
 
 } // namespace
@@ -56,16 +76,15 @@ QString warning(qint32 action, const QString& runFile, qint64 remainingMs)
 
 QString plan(qint32 action, const QString& runFile, const QTime& end, qint64 remainingMs)
 {
-    const qint64 minutes = std::max<qint64>(0, (remainingMs + 59'999) / 60'000);
-    return QStringLiteral("%1 at %2 (in %3 min)")
+    const int minutes = int(RunArithmetic::minutesLeft(remainingMs));
+    return QCoreApplication::translate("EndingText", "%1 at %2 (in %n min)", nullptr, minutes)
         .arg(filled(RunEnd::of(action).plan, fileName(runFile)),
-             end.toString(QStringLiteral("HH:mm")))
-        .arg(minutes);
+             end.toString(QStringLiteral("HH:mm")));
 }
 
 QString refusal(qint32 action)
 {
-    return QString::fromLatin1(RunEnd::of(action).refusal);
+    return QCoreApplication::translate("RunEnd", RunEnd::of(action).refusal);
 }
 
 QString briefly(const QString& serviceText)
@@ -80,36 +99,37 @@ QString doubt(SessionControl::Ability ability, const SessionControl::Outlook& ou
     const Words& words = Said[std::size_t(ability)];
     QStringList reasons;
     if (outlook.allowed == QLatin1String("no"))
-        reasons << QLatin1StringView(words.forbidden);
+        reasons << said(words.forbidden);
     else if (outlook.allowed == QLatin1String("challenge"))
-        reasons << QStringLiteral("it asks for a password, which nobody may be there to give");
+        reasons << QCoreApplication::translate(
+            "EndingText", "it asks for a password, which nobody may be there to give");
     else if (outlook.allowed == QLatin1String("na"))
-        reasons << QStringLiteral("this computer cannot do that");
+        reasons << QCoreApplication::translate("EndingText", "this computer cannot do that");
     for (const auto& blocker : outlook.blockers)
-        reasons << QStringLiteral("%1 is blocking %2 (%3)")
+        reasons << QCoreApplication::translate("EndingText", "%1 is blocking %2 (%3)")
                        .arg(blocker.who, QLatin1StringView(words.blocked), blocker.why);
     if (reasons.isEmpty())
         return {};
-    return QStringLiteral("The computer may not %1 at the end of this run: %2.")
-        .arg(QLatin1StringView(words.doing), reasons.join(QStringLiteral("; ")));
+    return said(words.doubt).arg(reasons.join(QCoreApplication::translate("EndingText", "; ")));
 }
 
 QString cannot(SessionControl::Ability ability)
 {
-    return QStringLiteral("This computer cannot %1.")
-        .arg(QLatin1StringView(Said[std::size_t(ability)].doing));
+    return said(Said[std::size_t(ability)].cannot);
 }
 
 QString noScreenPower()
 {
-    return QStringLiteral("This desktop offers no way to turn the screens off: the run will only "
-                          "pause the players.");
+    return QCoreApplication::translate("EndingText",
+                                       "This desktop offers no way to turn the screens off: the "
+                                       "run will only pause the players.");
 }
 
 QString noScreenPowerWarning(qint64 remainingMs)
 {
-    return QStringLiteral("This desktop offers no way to turn the screens off. Playback will "
-                          "pause in %1.")
+    return QCoreApplication::translate(
+               "EndingText",
+               "This desktop offers no way to turn the screens off. Playback will pause in %1.")
         .arg(timeLeft(remainingMs));
 }
 

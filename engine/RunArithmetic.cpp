@@ -65,6 +65,11 @@ double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction)
     return lineFullX2 - fraction * lineLength;
 }
 
+qint64 minutesLeft(qint64 remainingMs)
+{
+    return std::max<qint64>(0, (remainingMs + 59'999) / 60'000);
+}
+
 qint64 instantShowing(QDate date, QTime time, const QTimeZone& zone, qint64 notBeforeMs)
 {
     constexpr qint64 Day = 86'400'000;

@@ -36,6 +36,9 @@ double elapsedFraction(double now, double startTick, double spanMs);
 // end at fraction 1, and on past it after that.
 double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction);
 
+// The minutes left as people count them: whole minutes, counted up (0:01 is "1 min").
+qint64 minutesLeft(qint64 remainingMs);
+
 // Where a clock-time run ends: the local date and time it counts to, and the instant (ms since
 // the epoch) from which on that time counts, the start of the minute the run was armed in.
 struct ClockTimeEnd

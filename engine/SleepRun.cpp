@@ -147,6 +147,8 @@ void SleepRun::arm(double minutes)
     }
     checkAction();
     follow(state.StartTick);
+    if (m_host.restzCaption() == StopCaption)
+        m_host.setTimeLeft(remainingMs(state.StartTick));
 }
 
 void SleepRun::checkAction()
@@ -180,6 +182,7 @@ void SleepRun::disarm()
     m_timer1.stop();
     m_host.setRestzCaption(SleepNowCaption);
     m_host.setProgressX2(state.LineFullX2);
+    m_host.setTimeLeft(std::nullopt);
     m_host.setVolumePollEnabled(true);
     m_host.closeWarning();
     m_host.setDoubt(QString());
@@ -204,6 +207,7 @@ void SleepRun::timCheckEnd_Timer()
     const double fraction =
         RunArithmetic::elapsedFraction(now, end - state.SleepSpanMs, state.SleepSpanMs);
     m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
+    m_host.setTimeLeft(qint64(end - now));
 
     // An end that came by a jump rather than by time running out (the machine slept, the clock
     // was put forward) does not act at once: whoever is there gets the warning's full time first,

@@ -5,6 +5,8 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <optional>
+
 // What the sleep run needs from the window that shows it: the controls it reads and moves, the
 // stored options, and the windows it opens and closes.
 class SleepRunHost
@@ -33,6 +35,9 @@ public:
 
     // The right end of the progress line, in twips.
     virtual void setProgressX2(double twips) = 0;
+    // The time left of the run that is going, said for those who do not see the line; nothing
+    // when no run is going.
+    virtual void setTimeLeft(std::optional<qint64> remainingMs) = 0;
 
     // Shows the black screen and returns once it has closed.
     virtual void showBlackScreen() = 0;

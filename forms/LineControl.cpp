@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)
@@ -49,6 +50,24 @@ void LineControl::setBorderWidth(int pixels)
 {
     m_width = pixels;
     update();
+}
+
+void LineControl::setProgress(int percentLeft, const QString& text)
+{
+    m_percentLeft = percentLeft;
+    if (text == accessibleDescription())
+        return;
+    setAccessibleDescription(text); // tells assistive technology that the text changed
+    QAccessibleValueChangeEvent changed(this, percentLeft);
+    QAccessible::updateAccessibility(&changed);
+}
+
+QRect LineControl::lineRect() const
+{
+    const QPoint from(Twips::toPixels(m_x1), Twips::toPixels(m_y1));
+    const QPoint to(Twips::toPixels(m_x2), Twips::toPixels(m_y2));
+    const int half = (m_width + 1) / 2;
+    return QRect(from, to).normalized().adjusted(-half, -half, half, half);
 }
 
 void LineControl::paintEvent(QPaintEvent*)

@@ -33,6 +33,14 @@ public:
     void setLineColor(const QColor& color);
     void setBorderWidth(int pixels);
 
+    // What the line shows, for assistive technology, which sees it as a progress bar: the part
+    // left (0-100) and a sentence that says it. Only a new sentence is announced, so a line whose
+    // sentence counts minutes is heard at most once a minute.
+    void setProgress(int percentLeft, const QString& text);
+    int percentLeft() const { return m_percentLeft; }
+    // The line itself, in pixels of this control.
+    QRect lineRect() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -45,4 +53,5 @@ private:
     float m_y2 = 0;
     QColor m_color = Qt::black;
     int m_width = 1;
+    int m_percentLeft = 100;
 };

@@ -15,6 +15,9 @@ public:
     // Watches control and lives as long as it does.
     explicit MouseUpNotifier(QWidget* control);
 
+    // While the control handles a release this reports: a click it raises comes from the mouse.
+    bool isForwarding() const { return m_forwarding; }
+
 signals:
     void mouseUp(Qt::MouseButton button);
 

@@ -2,7 +2,7 @@
 
 #include "ProgramInfo.h"
 #include "forms/DesignFonts.h"
-#include "forms/MouseUpNotifier.h"
+#include "forms/LinkLabel.h"
 #include "platform/Shell.h"
 #include "ui_frmAbout.h"
 
@@ -19,8 +19,8 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
     setFixedSize(size());
 
     const QString title = QString::fromUtf8(ProgramInfo::Title);
-    setWindowTitle(QStringLiteral("About ") + title + QStringLiteral(" - Auto Shutdown Timer"));
-    m_ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1 - Auto Shutdown Timer").arg(title));
+    m_ui->lblVersion->setText(tr("Version %1.%2.%3")
                                   .arg(ProgramInfo::VersionMajor)
                                   .arg(ProgramInfo::VersionMinor)
                                   .arg(ProgramInfo::VersionRevision));
@@ -33,12 +33,9 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
     m_ui->Image1->setPixmap(
         QIcon(QStringLiteral(":/about.png")).pixmap(QSize(45, 45), devicePixelRatioF()));
 
-    m_ui->Label2->setCursor(Qt::PointingHandCursor);
-    connect(new MouseUpNotifier(m_ui->Label2), &MouseUpNotifier::mouseUp, this,
-            [this](Qt::MouseButton button) {
-                if (button == Qt::LeftButton)
-                    Label2_Click();
-            });
+    m_ui->Image1->setAccessibleName(title);
+    m_ui->Label2->setAccessibleName(QString::fromUtf8(ProgramInfo::SupportAddress));
+    connect(m_ui->Label2, &LinkLabel::activated, this, &frmAbout::Label2_Click);
     // OK answers to both Enter and Escape.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     m_ui->cmdOK->setFocus();

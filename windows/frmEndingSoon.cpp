@@ -1,7 +1,10 @@
 #include "frmEndingSoon.h"
 
+#include "forms/AccessibleControls.h"
 #include "forms/DesignFonts.h"
 #include "ui_frmEndingSoon.h"
+
+#include <QAccessible>
 
 frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
     : QDialog(owner), m_text(std::move(text))
@@ -14,6 +17,7 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    AccessibleControls::markAsAlert(this);
     connect(ui.cmdCancel, &QPushButton::clicked, this, &frmEndingSoon::reject);
     connect(ui.cmdMore, &QPushButton::clicked, this, [this] {
         dismiss();
@@ -26,8 +30,12 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
 void frmEndingSoon::showEvent(QShowEvent* event)
 {
     m_label->setText(m_text());
+    // What a screen reader reads as the alert appears; the label goes on counting.
+    setAccessibleDescription(m_label->text());
     m_tick.start();
     QDialog::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void frmEndingSoon::dismiss()

@@ -11,9 +11,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-const QStringList frmRunFile::FileTypes = {QStringLiteral("Exe Files (*.exe)"),
-                                           QStringLiteral("Batch Files (*.bat)"),
-                                           QStringLiteral("All Files (*.*)")};
+const QStringList frmRunFile::FileTypes = {
+    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "Exe Files (*.exe)")),
+    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "Batch Files (*.bat)")),
+    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "All Files (*.*)"))};
 
 namespace {
 
@@ -65,9 +66,12 @@ void frmRunFile::Command1_Click()
         filter->setPatterns(patternsOf(fileType));
     };
     connect(&dialog, &QFileDialog::filterSelected, filter, useFileType);
-    dialog.setNameFilters(FileTypes);
-    dialog.selectNameFilter(FileTypes.first());
-    useFileType(FileTypes.first());
+    QStringList fileTypes;
+    for (const QString& fileType : FileTypes)
+        fileTypes << tr(qPrintable(fileType));
+    dialog.setNameFilters(fileTypes);
+    dialog.selectNameFilter(fileTypes.first());
+    useFileType(fileTypes.first());
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -78,9 +82,8 @@ void frmRunFile::cmdOK_Click()
 {
     const QString path = m_ui->Text1->text().trimmed();
     if (path.isEmpty()) {
-        QMessageBox::information(
-            this, QStringLiteral("Run File Setup"),
-            QStringLiteral("Please choose a file which you want to run in time"));
+        QMessageBox::information(this, tr("Run File Setup"),
+                                 tr("Please choose a file which you want to run in time"));
         return;
     }
     m_settings.WriteSetting(SettingKey::RunFile, path);

@@ -5,13 +5,15 @@ SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 SOMNIVO_PACKAGES=(
     # build
-    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libasound2-dev libpulse-dev
-    libxcb1-dev libxcb-dpms0-dev clang-format
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+    libasound2-dev libpulse-dev libxcb1-dev libxcb-dpms0-dev clang-format
     # program, on X11 and on Wayland
-    libasound2-plugins xdg-utils qt6-wayland fonts-crosextra-carlito fonts-dejavu-core
-    fonts-liberation
+    libasound2-plugins xdg-utils qt6-wayland qt6-translations-l10n fonts-crosextra-carlito
+    fonts-dejavu-core fonts-liberation
     # tests: private X server, window manager, real input, screenshots, the pointer's image
     xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
+    # tests: the accessibility bus and a reader of it
+    at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     # tests: a Wayland compositor with its X11 support
     weston xwayland
     # tests: private buses with fake services, private sound server

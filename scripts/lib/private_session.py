@@ -32,6 +32,7 @@ MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
 MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
 WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
 SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 210), (245, 210), (183, 166)  # in the main window
+RUN_FILE = (240, 95)
 
 
 def wait_for(predicate, timeout=10.0, step=0.05):
@@ -49,7 +50,8 @@ def read(path):
 
 class Session:
     def __init__(self, display=True, wm=False, retro=False, sound=True, system_bus=False,
-                 session_bus=False, desktop=False, wayland=None, shell=None):
+                 session_bus=False, desktop=False, wayland=None, shell=None,
+                 accessibility=False):
         self.dir = tempfile.mkdtemp(prefix="somnivo-test-")
         self.processes, self.program, self.window, self.buses = [], None, None, {}
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
@@ -85,6 +87,8 @@ class Session:
                     self._start_desktop()
                 if desktop in ("gnome", "kde"):
                     getattr(self, "_start_" + desktop)()
+                if accessibility:
+                    self._start_accessibility_bus()
         except BaseException:
             self.close()
             raise
@@ -238,6 +242,15 @@ class Session:
         player.AddProperty(PLAYER, "PlaybackStatus", "Playing")
         player.AddMethod(PLAYER, "Pause", "", "",
                          f'self.Set("{PLAYER}", "PlaybackStatus", "Paused")')
+
+    def _start_accessibility_bus(self):
+        """The accessibility bus, as a desktop with a screen reader on has it: its launcher on
+        this session bus, the registry started on it by activation; programs always take part."""
+        self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                   env=dict(self.env, GSETTINGS_BACKEND="memory"), stderr=subprocess.DEVNULL)
+        assert wait_for(lambda: self.buses["session"].name_has_owner("org.a11y.Bus")), "no a11y"
+        del self.env["QT_ACCESSIBILITY"]
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 
     def _start_gnome(self):
         """GNOME's screen locker, and its display configuration with the power-save mode, set

@@ -33,7 +33,7 @@ inline QString captionOf(const QWidget* widget)
 {
     for (const char* property : {"text", "title", "currentText"}) {
         if (const QVariant value = widget->property(property); value.isValid())
-            return value.toString();
+            return value.toString().remove(u'&'); // an access key's mark is not drawn
     }
     return QString();
 }

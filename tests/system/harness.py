@@ -13,8 +13,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "scripts", "lib"))
 import private_session  # noqa: E402
-from private_session import (ABOUT, BLACK_SCREEN_BOX, LOGIN1, MANAGER, SLEEP_NOW,  # noqa: E402,F401
-                             wait_for)
+from private_session import (ABOUT, BLACK_SCREEN_BOX, LOGIN1, MAIN_TITLE, MANAGER,  # noqa: E402,F401
+                             RUN_FILE, SLEEP_NOW, wait_for)
 
 X11 = ctypes.CDLL("libX11.so.6")
 X11.XOpenDisplay.restype = ctypes.c_void_p

@@ -134,10 +134,10 @@ private slots:
         const QByteArray before = f->storedFile();
         frmSomnivo& window = f->create();
         const RunState& run = window.run();
-        QCOMPARE(
-            QStringList({f->options(), f->disabled(), f->control<QPushButton>("cmdRestz")->text()})
-                .join(u" | "),
-            shown);
+        QCOMPARE(QStringList({f->options(), f->disabled(),
+                              LayoutChecks::captionOf(f->control<QPushButton>("cmdRestz"))})
+                     .join(u" | "),
+                 shown);
         QCOMPARE(u"%1 %2 %3 %4"_s.arg(run.ActionIndex)
                      .arg(run.ScheduleMode)
                      .arg(run.BlackScreenFlag)
@@ -247,12 +247,12 @@ private slots:
                          SettingKey::RunDaily, SettingKey::ShutDown, SettingKey::RunFile}),
                  u"1 7 5 1 3 "_s + file);
         const auto* button = f->control<QPushButton>("cmdRestz");
-        QCOMPARE(button->text(), SleepRun::StopCaption);
+        QCOMPARE(LayoutChecks::captionOf(button), SleepRun::StopCaption);
         carryOut({u"--in"_s, u"2.5"_s});
         QCOMPARE(stored({SettingKey::Schedule, SettingKey::SetTime}), u"0 2.5"_s);
         QCOMPARE(f->window->run().SleepSpanMs, 150'000.0);
         carryOut({u"--stop"_s});
-        QCOMPARE(button->text(), SleepRun::SleepNowCaption);
+        QCOMPARE(LayoutChecks::captionOf(button), SleepRun::SleepNowCaption);
     }
 };
 

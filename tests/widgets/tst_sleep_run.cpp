@@ -22,7 +22,7 @@ class tst_SleepRun : public QObject
     // The button's caption and the timers that run, as "Stop: timCheckEnd Timer1".
     QString status() const
     {
-        QString shown = button()->text() + u':';
+        QString shown = LayoutChecks::captionOf(button()) + u':';
         for (const char* name : {"timCheckEnd", "Timer1", "timGetVolume", "Timer3"}) {
             if (f->control<QTimer>(name)->isActive())
                 shown += u' ' + QLatin1StringView(name);
@@ -61,7 +61,7 @@ class tst_SleepRun : public QObject
         for (int ticks = 1; ticks <= maxTicks; ++ticks) {
             f->clock.advance(2000);
             f->window->sleepRun().timCheckEnd_Timer();
-            if (button()->text() == SleepRun::SleepNowCaption)
+            if (LayoutChecks::captionOf(button()) == SleepRun::SleepNowCaption)
                 return ticks;
         }
         return -1;
@@ -241,6 +241,31 @@ private slots:
         QCOMPARE(f->window->trayIcon().TrayTip(), caption);
     }
 
+    // A screen reader hears the line's time left when its minute changes (the line tells it
+    // only then), not at every tick.
+    void theProgressLineTellsTheTimeLeftOnceAMinute()
+    {
+        const auto* line = f->control<LineControl>("Line1");
+        QStringList told;
+        const auto listen = [&] {
+            if (told.isEmpty() || told.constLast() != line->accessibleDescription())
+                told << line->accessibleDescription();
+        };
+        arm(u"2"_s);
+        listen();
+        QCOMPARE(line->percentLeft(), 100);
+        for (int tick = 1;
+             tick <= 61 && LayoutChecks::captionOf(button()) != SleepRun::SleepNowCaption; ++tick) {
+            f->clock.advance(2000);
+            f->window->sleepRun().timCheckEnd_Timer();
+            listen();
+            if (tick == 30)
+                QCOMPARE(line->percentLeft(), 50);
+        }
+        QCOMPARE(told, QStringList({u"2 minutes left"_s, u"1 minute left"_s, QString()}));
+        QCOMPARE(line->percentLeft(), 100);
+    }
+
     // A run shorter than the warning gets it at once; every way of cancelling it disarms the run
     // without its action. With "WarnSeconds" 0 there is none.
     void cancellingTheWarningDisarmsWithoutTheAction()
@@ -291,7 +316,7 @@ private slots:
 
         f.emplace().store(u"Schedule=1 RunDaily=1 SHour=7 SMinute=29"_s); // it is 07:29:50
         f->create();
-        QCOMPARE(std::pair(button()->text(), warningShown()),
+        QCOMPARE(std::pair(LayoutChecks::captionOf(button()), warningShown()),
                  std::pair(SleepRun::StopCaption, warned));
         QCOMPARE(tickUntilIdle(40), 31);
     }
