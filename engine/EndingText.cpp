@@ -48,21 +48,25 @@ struct Words
     const char* doubt;     // %1: the reasons
     const char* forbidden; // a reason
     const char* cannot;
-    const char* blocked; // the inhibitor's "what"
+    const char* blocked; // what an application blocks, as the service names it
 };
 constexpr std::array<Words, 4> Said{{
     {QT_TRANSLATE_NOOP("EndingText", "The computer may not shut down at the end of this run: %1."),
      QT_TRANSLATE_NOOP("EndingText", "this user may not shut it down"),
-     QT_TRANSLATE_NOOP("EndingText", "This computer cannot shut down."), "shutdown"},
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot shut down."),
+     QT_TRANSLATE_NOOP("EndingText", "shutdown")},
     {QT_TRANSLATE_NOOP("EndingText", "The computer may not restart at the end of this run: %1."),
      QT_TRANSLATE_NOOP("EndingText", "this user may not restart it"),
-     QT_TRANSLATE_NOOP("EndingText", "This computer cannot restart."), "shutdown"},
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot restart."),
+     QT_TRANSLATE_NOOP("EndingText", "shutdown")},
     {QT_TRANSLATE_NOOP("EndingText", "The computer may not suspend at the end of this run: %1."),
      QT_TRANSLATE_NOOP("EndingText", "this user may not suspend it"),
-     QT_TRANSLATE_NOOP("EndingText", "This computer cannot suspend."), "sleep"},
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot suspend."),
+     QT_TRANSLATE_NOOP("EndingText", "sleep")},
     {QT_TRANSLATE_NOOP("EndingText", "The computer may not hibernate at the end of this run: %1."),
      QT_TRANSLATE_NOOP("EndingText", "this user may not let it hibernate"),
-     QT_TRANSLATE_NOOP("EndingText", "This computer cannot hibernate."), "sleep"},
+     QT_TRANSLATE_NOOP("EndingText", "This computer cannot hibernate."),
+     QT_TRANSLATE_NOOP("EndingText", "sleep")},
 }};
 
 } // namespace
@@ -107,7 +111,7 @@ QString doubt(SessionControl::Ability ability, const SessionControl::Outlook& ou
         reasons << QCoreApplication::translate("EndingText", "this computer cannot do that");
     for (const auto& blocker : outlook.blockers)
         reasons << QCoreApplication::translate("EndingText", "%1 is blocking %2 (%3)")
-                       .arg(blocker.who, QLatin1StringView(words.blocked), blocker.why);
+                       .arg(blocker.who, said(words.blocked), blocker.why);
     if (reasons.isEmpty())
         return {};
     return said(words.doubt).arg(reasons.join(QCoreApplication::translate("EndingText", "; ")));

@@ -5,75 +5,75 @@
     <name>CommandLine</name>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde zweimal angegeben</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keinen Wert an</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--action erwartet %1, nicht %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>unknown option %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1 (siehe somnivo --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1 (siehe somnivo --help)</translation>
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop lässt keine weiteren Optionen zu</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation type="unfinished"></translation>
+        <translation>--daily geht nur zusammen mit --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation type="unfinished"></translation>
+        <translation>--run-file geht nur zusammen mit --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>--action runfile braucht --run-file PATH</translation>
     </message>
     <message>
         <source>--in and --at cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--in und --at können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--in erwartet die Minuten als Zahl wie 30 oder 0.5, nicht %1</translation>
     </message>
     <message>
         <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--in erlaubt wie das Minutenfeld höchstens %1 Zeichen, nicht %2</translation>
     </message>
     <message>
         <source>--in needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--in braucht mehr als 0 Minuten</translation>
     </message>
     <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at erwartet eine Uhrzeit von 00:00 bis 23:59, nicht %1</translation>
     </message>
     <message>
         <source>%1 needs --in or --at</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht --in oder --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht vorhanden: %1</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -94,452 +94,490 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: somnivo [OPTION...]
+Ein Einschlaf-Timer: Am Ende eines Countdowns oder zu einer Uhrzeit meldet er
+ab, fährt herunter, startet neu, wechselt in den Standby-Modus oder in den
+Ruhezustand, sperrt den Bildschirm, schaltet die Bildschirme aus, öffnet eine
+Datei oder pausiert nur die Player; auf Wunsch blendet er dabei die Lautstärke
+aus und schaltet den Bildschirm schwarz. Ohne Optionen zeigt er sein Fenster.
+Mit Optionen stellt oder stoppt er einen Timer in der bereits laufenden Instanz
+oder startet selbst mit diesem Timer, als wäre das Fenster bedient worden.
+
+  --in MINUTES        Timer nach MINUTES Minuten ablaufen lassen (höchstens
+                      4 Zeichen: 30, 0.5)
+  --at HH:MM          Timer um diese Uhrzeit ablaufen lassen
+  --daily             mit --at: bei jedem Programmstart erneut stellen
+  --action ACTION     was am Ende geschieht (Vorgabe: die zuletzt gewählte
+                      Aktion):
+                      %1
+  --run-file PATH     mit --action runfile: die am Ende zu öffnende Datei
+  --stop              den laufenden Timer stoppen
+  --help              diese Hilfe anzeigen und beenden
+  --version           die Version anzeigen und beenden
+</translation>
     </message>
 </context>
 <context>
     <name>EndingText</name>
     <message>
         <source>The Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>die gewählte Datei</translation>
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer kann am Ende des Timers möglicherweise nicht herunterfahren: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf ihn nicht herunterfahren</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht heruntergefahren werden.</translation>
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer kann am Ende des Timers möglicherweise nicht neu starten: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf ihn nicht neu starten</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht neu gestartet werden.</translation>
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer kann am Ende des Timers möglicherweise nicht in den Standby-Modus wechseln: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf ihn nicht in den Standby-Modus versetzen</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht in den Standby-Modus wechseln.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer kann am Ende des Timers möglicherweise nicht in den Ruhezustand wechseln: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf ihn nicht in den Ruhezustand versetzen</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht in den Ruhezustand wechseln.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2 (in %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 um %2 (in %n Min.)</numerusform>
+            <numerusform>%1 um %2 (in %n Min.)</numerusform>
         </translation>
     </message>
     <message>
         <source>it asks for a password, which nobody may be there to give</source>
-        <translation type="unfinished"></translation>
+        <translation>dafür wird ein Passwort verlangt, das dann womöglich niemand eingeben kann</translation>
     </message>
     <message>
         <source>this computer cannot do that</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Computer kann das nicht</translation>
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blockiert %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung bietet keine Möglichkeit, die Bildschirme auszuschalten: Der Timer pausiert am Ende nur die Player.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung bietet keine Möglichkeit, die Bildschirme auszuschalten. Die Wiedergabe wird in %1 pausiert.</translation>
+    </message>
+    <message>
+        <source>shutdown</source>
+        <translation>das Herunterfahren</translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation>den Bereitschaftsmodus</translation>
     </message>
 </context>
 <context>
     <name>RunEnd</name>
     <message>
         <source>The session will end in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung wird in %1 beendet.</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung konnte nicht beendet werden.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird in %1 heruntergefahren.</translation>
     </message>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterfahren</translation>
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer konnte nicht heruntergefahren werden.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird in %1 neu gestartet.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu starten</translation>
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer konnte nicht neu gestartet werden.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 wird %2 geöffnet.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnen</translation>
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wechselt in %1 in den Standby-Modus.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer konnte nicht in den Standby-Modus versetzt werden.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wechselt in %1 in den Ruhezustand.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer konnte nicht in den Ruhezustand wechseln.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird in %1 gesperrt.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm sperren</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm konnte nicht gesperrt werden.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildschirme werden in %1 ausgeschaltet.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirme ausschalten</translation>
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildschirme konnten nicht ausgeschaltet werden.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiedergabe wird in %1 pausiert.</translation>
     </message>
     <message>
         <source>Pause playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe pausieren</translation>
     </message>
 </context>
 <context>
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei zum Öffnen gewählt.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Please send your comments to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kommentare bitte an</translation>
     </message>
     <message>
         <source>Fall asleep easily while listening to your favorite music!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafen Sie bei Ihrer Lieblingsmusik ganz entspannt ein!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1 - Auto Shutdown Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 - Abschalt-Timer</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmBlackScreen</name>
     <message>
         <source>Screen blanked; press a key to show the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm schwarz geschaltet; drücken Sie eine Taste, um den Desktop anzuzeigen</translation>
     </message>
 </context>
 <context>
     <name>frmEndingSoon</name>
     <message>
         <source>Somnivo - Ending soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Endet gleich</translation>
     </message>
     <message>
         <source>+&amp;10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+&amp;10 Min.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>File to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Datei</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>EXE-Dateien (*.exe)</translation>
     </message>
     <message>
         <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch-Dateien (*.bat)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Please select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Datei auswählen</translation>
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Datei festlegen</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Datei, die zur eingestellten Zeit geöffnet werden soll.</translation>
     </message>
 </context>
 <context>
     <name>frmSomnivo</name>
     <message>
         <source>Somnivo - Auto Shutdown Timer </source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Abschalt-Timer </translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit</translation>
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimiert starten</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Systemstar&amp;t laden</translation>
     </message>
     <message>
         <source>Time Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Time is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Zeit</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Tä&amp;glich</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation type="unfinished"></translation>
+        <translation>​</translation>
     </message>
     <message>
         <source>&amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten ab jetzt</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten ab &amp;jetzt</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neust.</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herunterf.</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abmel.</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Standb&amp;y</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruhezust.</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;err</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi&amp;ld aus</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diminuendo</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild s&amp;chwarz</translation>
     </message>
     <message>
         <source>Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schlafen!</translation>
     </message>
     <message>
         <source>Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärkeregelung</translation>
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mixer konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>+10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 Min.</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>Um</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>In</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>die laufende Instanz hat die Anfrage nicht angenommen</translation>
     </message>
 </context>
 </TS>

@@ -182,6 +182,14 @@ window had been used.
         <source>The Run File</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>shutdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -532,6 +540,16 @@ window had been used.
     </message>
     <message>
         <source>+10 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

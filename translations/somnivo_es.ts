@@ -5,75 +5,75 @@
     <name>CommandLine</name>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado dos veces</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--action admite %1, no %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>unknown option %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1 (consulte somnivo --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1 (consulte somnivo --help)</translation>
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop no admite otras opciones</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation type="unfinished"></translation>
+        <translation>--daily solo se puede usar con --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation type="unfinished"></translation>
+        <translation>--run-file solo se puede usar con --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>--action runfile necesita --run-file PATH</translation>
     </message>
     <message>
         <source>--in and --at cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--in y --at no se pueden usar a la vez</translation>
     </message>
     <message>
         <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--in admite los minutos como un número, por ejemplo 30 o 0.5, no %1</translation>
     </message>
     <message>
         <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--in admite como máximo %1 caracteres, igual que la casilla de los minutos, no %2</translation>
     </message>
     <message>
         <source>--in needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--in necesita más de 0 minutos</translation>
     </message>
     <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at admite una hora entre 00:00 y 23:59, no %1</translation>
     </message>
     <message>
         <source>%1 needs --in or --at</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita --in o --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo: %1</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -94,452 +94,489 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnivo [OPCIÓN...]
+Un temporizador para dormir: al final de una cuenta atrás o a una hora dada
+cierra la sesión, apaga, reinicia, suspende, hiberna, bloquea la pantalla,
+apaga las pantallas, abre un archivo o solo pausa los reproductores, y si se
+quiere baja el volumen poco a poco y oscurece la pantalla. Sin opciones muestra
+su ventana. Con ellas activa o detiene un temporizador en la copia que ya está
+en marcha, o se inicia con él, como si se hubiera usado la ventana.
+
+  --in MINUTES        terminar el temporizador dentro de MINUTES minutos (como
+                      máximo 4 caracteres: 30, 0.5)
+  --at HH:MM          terminar el temporizador a esta hora
+  --daily             con --at: volver a activarlo cada vez que se inicie el
+                      programa
+  --action ACTION     qué hacer al final (predeterminado: lo último elegido):
+                      %1
+  --run-file PATH     con --action runfile: el archivo que abrir al final
+  --stop              detener el temporizador en curso
+  --help              mostrar esta ayuda y salir
+  --version           mostrar la versión y salir
+</translation>
     </message>
 </context>
 <context>
     <name>EndingText</name>
     <message>
         <source>The Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo elegido</translation>
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el equipo no se apague al terminar el temporizador: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation type="unfinished"></translation>
+        <translation>este usuario no tiene permiso para apagarlo</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede apagarse.</translation>
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el equipo no se reinicie al terminar el temporizador: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation type="unfinished"></translation>
+        <translation>este usuario no tiene permiso para reiniciarlo</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede reiniciarse.</translation>
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el equipo no se suspenda al terminar el temporizador: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation type="unfinished"></translation>
+        <translation>este usuario no tiene permiso para suspenderlo</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede suspenderse.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el equipo no hiberne al terminar el temporizador: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>este usuario no tiene permiso para hibernarlo</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede hibernar.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2 (in %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 a las %2 (en %n min)</numerusform>
+            <numerusform>%1 a las %2 (en %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>it asks for a password, which nobody may be there to give</source>
-        <translation type="unfinished"></translation>
+        <translation>pide una contraseña y puede que no haya nadie para introducirla</translation>
     </message>
     <message>
         <source>this computer cannot do that</source>
-        <translation type="unfinished"></translation>
+        <translation>este equipo no puede hacerlo</translation>
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está bloqueando «%2» (%3)</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no ofrece ninguna forma de apagar las pantallas: el temporizador solo pausará los reproductores.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no ofrece ninguna forma de apagar las pantallas. La reproducción se pausará dentro de %1.</translation>
+    </message>
+    <message>
+        <source>shutdown</source>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation>suspensión</translation>
     </message>
 </context>
 <context>
     <name>RunEnd</name>
     <message>
         <source>The session will end in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sesión se cerrará dentro de %1.</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la sesión</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cerrar la sesión.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se apagará dentro de %1.</translation>
     </message>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido apagar el equipo.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se reiniciará dentro de %1.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido reiniciar el equipo.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro de %1 se abrirá %2.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir %1</translation>
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se suspenderá dentro de %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido suspender el equipo.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo hibernará dentro de %1.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no ha podido hibernar.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla se bloqueará dentro de %1.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear la pantalla</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido bloquear la pantalla.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pantallas se apagarán dentro de %1.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar las pantallas</translation>
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido apagar las pantallas.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción se pausará dentro de %1.</translation>
     </message>
     <message>
         <source>Pause playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar la reproducción</translation>
     </message>
 </context>
 <context>
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo que abrir.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir «%1».</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Please send your comments to</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe sus comentarios a</translation>
     </message>
     <message>
         <source>Fall asleep easily while listening to your favorite music!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Concilie el sueño fácilmente escuchando su música favorita!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About %1 - Auto Shutdown Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmBlackScreen</name>
     <message>
         <source>Screen blanked; press a key to show the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla en negro; pulse una tecla para mostrar el escritorio</translation>
     </message>
 </context>
 <context>
     <name>frmEndingSoon</name>
     <message>
         <source>Somnivo - Ending soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Termina pronto</translation>
     </message>
     <message>
         <source>+&amp;10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+&amp;10 min</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <source>File to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo que abrir</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ejecutables (*.exe)</translation>
     </message>
     <message>
         <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos por lotes (*.bat)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Please select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo</translation>
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de «Abrir archivo»</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo que quiere abrir al terminar el temporizador</translation>
     </message>
 </context>
 <context>
     <name>frmSomnivo</name>
     <message>
         <source>Somnivo - Auto Shutdown Timer </source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Temporizador </translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante</translation>
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimi&amp;zar al iniciar</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar con el sistema</translation>
     </message>
     <message>
         <source>Time Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación</translation>
     </message>
     <message>
         <source>Time is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora actual</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>A diari&amp;o</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A</translation>
     </message>
     <message>
         <source>&amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>​</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos desde ahora</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;minutos desde ahora</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir…</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reinic.</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Apa&amp;gar</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uspend.</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hibernar</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Blo&amp;q.</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apag. pan&amp;t</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation type="unfinished"></translation>
+        <translation>So&amp;lo pausar</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimi&amp;nuendo</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla negra</translation>
     </message>
     <message>
         <source>Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡A &amp;dormir!</translation>
     </message>
     <message>
         <source>Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de volumen</translation>
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el mezclador.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>+10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 min</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>A las</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>En</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia en ejecución no ha aceptado la petición</translation>
     </message>
 </context>
 </TS>

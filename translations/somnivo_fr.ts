@@ -5,75 +5,75 @@
     <name>CommandLine</name>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est indiqué deux fois</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte pas de valeur</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--action accepte %1, pas %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>unknown option %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1 (voir somnivo --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1 (voir somnivo --help)</translation>
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop n&apos;accepte aucune autre option</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation type="unfinished"></translation>
+        <translation>--daily s&apos;utilise avec --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation type="unfinished"></translation>
+        <translation>--run-file s&apos;utilise avec --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>--action runfile nécessite --run-file PATH</translation>
     </message>
     <message>
         <source>--in and --at cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--in et --at ne peuvent pas être utilisés ensemble</translation>
     </message>
     <message>
         <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--in attend un nombre de minutes comme 30 ou 0.5, pas %1</translation>
     </message>
     <message>
         <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--in accepte au plus %1 caractères, comme le champ des minutes, pas %2</translation>
     </message>
     <message>
         <source>--in needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--in nécessite plus de 0 minute</translation>
     </message>
     <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at attend une heure entre 00:00 et 23:59, pas %1</translation>
     </message>
     <message>
         <source>%1 needs --in or --at</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite --in ou --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable : %1</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -94,452 +94,490 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : somnivo [OPTION...]
+Une minuterie d&apos;endormissement : à la fin d&apos;un compte à rebours ou à une heure
+donnée, elle ferme la session, éteint, redémarre, met en veille ou en
+hibernation, verrouille l&apos;écran, éteint les écrans, ouvre un fichier ou met
+seulement les lecteurs en pause, en baissant au besoin le volume peu à peu et
+en noircissant l&apos;écran. Sans option, elle affiche sa fenêtre. Avec des options,
+elle programme ou arrête une minuterie dans l&apos;instance déjà lancée, ou démarre
+avec cette minuterie, comme si la fenêtre avait été utilisée.
+
+  --in MINUTES        terminer la minuterie dans MINUTES minutes (au plus
+                      4 caractères : 30, 0.5)
+  --at HH:MM          terminer la minuterie à cette heure
+  --daily             avec --at : reprogrammer à chaque lancement du programme
+  --action ACTION     action à effectuer à la fin (par défaut : la dernière
+                      choisie) :
+                      %1
+  --run-file PATH     avec --action runfile : le fichier à ouvrir à la fin
+  --stop              arrêter la minuterie en cours
+  --help              afficher cette aide et quitter
+  --version           afficher la version et quitter
+</translation>
     </message>
 </context>
 <context>
     <name>EndingText</name>
     <message>
         <source>The Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier choisi</translation>
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur risque de ne pas pouvoir s&apos;éteindre à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur n&apos;a pas le droit de l&apos;éteindre</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas être éteint.</translation>
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur risque de ne pas pouvoir redémarrer à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur n&apos;a pas le droit de le redémarrer</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas redémarrer.</translation>
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur risque de ne pas pouvoir se mettre en veille à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur n&apos;a pas le droit de le mettre en veille</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas se mettre en veille.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur risque de ne pas pouvoir passer en hibernation à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur n&apos;a pas le droit de le mettre en hibernation</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas passer en hibernation.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2 (in %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 à %2 (dans %n min)</numerusform>
+            <numerusform>%1 à %2 (dans %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>it asks for a password, which nobody may be there to give</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot de passe sera demandé et personne ne sera peut-être là pour le saisir</translation>
     </message>
     <message>
         <source>this computer cannot do that</source>
-        <translation type="unfinished"></translation>
+        <translation>cet ordinateur ne le permet pas</translation>
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloque %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau ne permet pas d&apos;éteindre les écrans&#xa0;: la minuterie mettra seulement les lecteurs en pause.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau ne permet pas d&apos;éteindre les écrans. La lecture sera mise en pause dans %1.</translation>
+    </message>
+    <message>
+        <source>shutdown</source>
+        <translation>l’extinction</translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation>la mise en veille</translation>
     </message>
 </context>
 <context>
     <name>RunEnd</name>
     <message>
         <source>The session will end in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La session se fermera dans %1.</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La session n&apos;a pas pu être fermée.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur s&apos;éteindra dans %1.</translation>
     </message>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur n&apos;a pas pu être éteint.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur redémarrera dans %1.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer</translation>
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur n&apos;a pas pu redémarrer.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1, %2 s&apos;ouvrira.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir %1</translation>
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur se mettra en veille dans %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur n&apos;a pas pu être mis en veille.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur passera en hibernation dans %1.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiberner</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur n&apos;a pas pu passer en hibernation.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran se verrouillera dans %1.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l&apos;écran</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran n&apos;a pas pu être verrouillé.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écrans s&apos;éteindront dans %1.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre les écrans</translation>
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écrans n&apos;ont pas pu être éteints.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture sera mise en pause dans %1.</translation>
     </message>
     <message>
         <source>Pause playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la lecture en pause</translation>
     </message>
 </context>
 <context>
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier à ouvrir n&apos;a été choisi.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Please send your comments to</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez vos commentaires à</translation>
     </message>
     <message>
         <source>Fall asleep easily while listening to your favorite music!</source>
-        <translation type="unfinished"></translation>
+        <translation>Endormez-vous facilement en écoutant votre musique préférée&#xa0;!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1 - Auto Shutdown Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmBlackScreen</name>
     <message>
         <source>Screen blanked; press a key to show the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran noirci&#xa0;; appuyez sur une touche pour afficher le bureau</translation>
     </message>
 </context>
 <context>
     <name>frmEndingSoon</name>
     <message>
         <source>Somnivo - Ending soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Fin imminente</translation>
     </message>
     <message>
         <source>+&amp;10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+&amp;10 min</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier</translation>
     </message>
     <message>
         <source>File to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier à ouvrir</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers EXE (*.exe)</translation>
     </message>
     <message>
         <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de commandes (*.bat)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Please select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fichier</translation>
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du fichier à ouvrir</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le fichier à ouvrir à l&apos;heure prévue.</translation>
     </message>
 </context>
 <context>
     <name>frmSomnivo</name>
     <message>
         <source>Somnivo - Auto Shutdown Timer </source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Minuterie </translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant</translation>
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Réd&amp;uire au lancement</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer au démarra&amp;ge</translation>
     </message>
     <message>
         <source>Time Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation</translation>
     </message>
     <message>
         <source>Time is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quotid.</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À</translation>
     </message>
     <message>
         <source>&amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>​</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes à partir de maintenant</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;minutes dès à présent</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;edém.</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;teindre</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;con.</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Vei&amp;lle</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hiberner</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verr.</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Écr. éte&amp;int</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause &amp;seule</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fondu sonore</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écra&amp;n noir</translation>
     </message>
     <message>
         <source>Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Do&amp;rmir&#xa0;!</translation>
     </message>
     <message>
         <source>Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du volume</translation>
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le mélangeur.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute restante</numerusform>
+            <numerusform>%n minutes restantes</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>+10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 min</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>Dans</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;instance en cours n&apos;a pas accepté la demande</translation>
     </message>
 </context>
 </TS>

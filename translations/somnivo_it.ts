@@ -5,75 +5,75 @@
     <name>CommandLine</name>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è indicato due volte</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un valore</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta valori</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--action accetta %1, non %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>unknown option %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta %1 (vedi somnivo --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso %1 (vedi somnivo --help)</translation>
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop non accetta altre opzioni</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation type="unfinished"></translation>
+        <translation>--daily si usa solo con --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation type="unfinished"></translation>
+        <translation>--run-file si usa solo con --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>--action runfile richiede --run-file PATH</translation>
     </message>
     <message>
         <source>--in and --at cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--in e --at non possono essere usati insieme</translation>
     </message>
     <message>
         <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--in accetta i minuti come numero, ad esempio 30 o 0.5, non %1</translation>
     </message>
     <message>
         <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--in accetta al massimo %1 caratteri, come la casella dei minuti, non %2</translation>
     </message>
     <message>
         <source>--in needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--in richiede più di 0 minuti</translation>
     </message>
     <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at accetta un orario tra 00:00 e 23:59, non %1</translation>
     </message>
     <message>
         <source>%1 needs --in or --at</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede --in o --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente: %1</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -94,452 +94,488 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnivo [OPZIONE...]
+Un timer per addormentarsi: alla fine di un conto alla rovescia o a un orario
+dato termina la sessione, spegne, riavvia, sospende, iberna, blocca lo schermo,
+spegne gli schermi, apre un file o mette solo in pausa i lettori, se richiesto
+abbassando gradualmente il volume e oscurando lo schermo. Senza opzioni mostra
+la sua finestra. Con le opzioni avvia o ferma un timer nella copia già in
+esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
+
+  --in MINUTES        termina il timer tra MINUTES minuti (al massimo 4
+                      caratteri: 30, 0.5)
+  --at HH:MM          termina il timer a quest&apos;ora
+  --daily             con --at: riattiva il timer a ogni avvio del programma
+  --action ACTION     cosa fare alla fine (predefinito: l&apos;ultima scelta fatta):
+                      %1
+  --run-file PATH     con --action runfile: il file da aprire alla fine
+  --stop              ferma il timer in corso
+  --help              mostra questo aiuto ed esci
+  --version           mostra la versione ed esci
+</translation>
     </message>
 </context>
 <context>
     <name>EndingText</name>
     <message>
         <source>The Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>il file scelto</translation>
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer potrebbe non spegnersi alla fine del timer: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation type="unfinished"></translation>
+        <translation>questo utente non ha il permesso di spegnerlo</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non è in grado di spegnersi.</translation>
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer potrebbe non riavviarsi alla fine del timer: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation type="unfinished"></translation>
+        <translation>questo utente non ha il permesso di riavviarlo</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non è in grado di riavviarsi.</translation>
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer potrebbe non andare in sospensione alla fine del timer: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation type="unfinished"></translation>
+        <translation>questo utente non ha il permesso di sospenderlo</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non è in grado di andare in sospensione.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer potrebbe non andare in ibernazione alla fine del timer: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>questo utente non ha il permesso di ibernarlo</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non è in grado di andare in ibernazione.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2 (in %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 alle %2 (tra %n min)</numerusform>
+            <numerusform>%1 alle %2 (tra %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>it asks for a password, which nobody may be there to give</source>
-        <translation type="unfinished"></translation>
+        <translation>richiede una password e potrebbe non esserci nessuno a inserirla</translation>
     </message>
     <message>
         <source>this computer cannot do that</source>
-        <translation type="unfinished"></translation>
+        <translation>questo computer non è in grado di farlo</translation>
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sta bloccando «%2» (%3)</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non offre alcun modo per spegnere gli schermi: il timer metterà solo in pausa i lettori.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non offre alcun modo per spegnere gli schermi. La riproduzione verrà messa in pausa tra %1.</translation>
+    </message>
+    <message>
+        <source>shutdown</source>
+        <translation>spegnimento</translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation>sospensione</translation>
     </message>
 </context>
 <context>
     <name>RunEnd</name>
     <message>
         <source>The session will end in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sessione terminerà tra %1.</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la sessione</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile terminare la sessione.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer si spegnerà tra %1.</translation>
     </message>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni</translation>
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spegnere il computer.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer si riavvierà tra %1.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvia</translation>
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riavviare il computer.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra %1 si aprirà %2.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri %1</translation>
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer andrà in sospensione tra %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sospendere il computer.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer andrà in ibernazione tra %1.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Iberna</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ibernare il computer.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo verrà bloccato tra %1.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca lo schermo</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile bloccare lo schermo.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli schermi si spegneranno tra %1.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni gli schermi</translation>
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spegnere gli schermi.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riproduzione verrà messa in pausa tra %1.</translation>
     </message>
     <message>
         <source>Pause playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa la riproduzione</translation>
     </message>
 </context>
 <context>
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scelto nessun file da aprire.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «%1».</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Please send your comments to</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia i tuoi commenti a</translation>
     </message>
     <message>
         <source>Fall asleep easily while listening to your favorite music!</source>
-        <translation type="unfinished"></translation>
+        <translation>Addormentati facilmente ascoltando la tua musica preferita!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1 - Auto Shutdown Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmBlackScreen</name>
     <message>
         <source>Screen blanked; press a key to show the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo oscurato; premi un tasto per mostrare il desktop</translation>
     </message>
 </context>
 <context>
     <name>frmEndingSoon</name>
     <message>
         <source>Somnivo - Ending soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Sta per terminare</translation>
     </message>
     <message>
         <source>+&amp;10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+&amp;10 min</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file</translation>
     </message>
     <message>
         <source>File to open</source>
-        <translation type="unfinished"></translation>
+        <translation>File da aprire</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>File eseguibili (*.exe)</translation>
     </message>
     <message>
         <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>File batch (*.bat)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)</translation>
     </message>
     <message>
         <source>Please select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un file</translation>
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di «Apri file»</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il file da aprire alla fine del timer</translation>
     </message>
 </context>
 <context>
     <name>frmSomnivo</name>
     <message>
         <source>Somnivo - Auto Shutdown Timer </source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Timer spegnimento </translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente</translation>
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimizza all&apos;avvio</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vvia con il sistema</translation>
     </message>
     <message>
         <source>Time Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione</translation>
     </message>
     <message>
         <source>Time is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora attuale</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni &amp;gg.</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation type="unfinished"></translation>
+        <translation>​</translation>
     </message>
     <message>
         <source>&amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;n</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti da adesso</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>minu&amp;ti da adesso</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione</translation>
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri file</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riavvia</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pegni</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sospendi</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iberna</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloc.</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni s&amp;ch.</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation type="unfinished"></translation>
+        <translation>So&amp;lo pausa</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimin&amp;uendo</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;hermo nero</translation>
     </message>
     <message>
         <source>Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Informa&amp;zioni</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dormi ora!</translation>
     </message>
     <message>
         <source>Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo del volume</translation>
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il mixer.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Manca %n minuto</numerusform>
+            <numerusform>Mancano %n minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>+10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 min</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>Tra</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia in esecuzione non ha accettato la richiesta</translation>
     </message>
 </context>
 </TS>

@@ -5,75 +5,75 @@
     <name>CommandLine</name>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 występuje dwukrotnie</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga wartości</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie przyjmuje wartości</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--action przyjmuje %1, a nie %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> lub </translation>
     </message>
     <message>
         <source>unknown option %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja %1 (zob. somnivo --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1 (see somnivo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument %1 (zob. somnivo --help)</translation>
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop nie przyjmuje innych opcji</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation type="unfinished"></translation>
+        <translation>--daily działa tylko razem z --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation type="unfinished"></translation>
+        <translation>--run-file działa tylko razem z --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>--action runfile wymaga --run-file PATH</translation>
     </message>
     <message>
         <source>--in and --at cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--in i --at nie mogą być użyte razem</translation>
     </message>
     <message>
         <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--in przyjmuje minuty jako liczbę, np. 30 lub 0.5, a nie %1</translation>
     </message>
     <message>
         <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--in przyjmuje najwyżej %1 znaki, tak jak pole minut, a nie %2</translation>
     </message>
     <message>
         <source>--in needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--in wymaga więcej niż 0 minut</translation>
     </message>
     <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at przyjmuje godzinę od 00:00 do 23:59, a nie %1</translation>
     </message>
     <message>
         <source>%1 needs --in or --at</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga --in lub --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma takiego pliku: %1</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -94,454 +94,492 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Składnia: somnivo [OPCJA...]
+Wyłącznik czasowy do zasypiania: po zakończeniu odliczania lub o wybranej
+godzinie wylogowuje, wyłącza, uruchamia ponownie, usypia lub hibernuje
+komputer, blokuje ekran, wyłącza ekrany, otwiera plik albo tylko wstrzymuje
+odtwarzacze, opcjonalnie stopniowo ściszając dźwięk i wygaszając ekran na
+czarno. Bez opcji pokazuje swoje okno. Z opcjami ustawia lub zatrzymuje
+odliczanie w już działającej kopii albo uruchamia program od razu z tym
+odliczaniem, tak jakby użyto okna.
+
+  --in MINUTES        kończy odliczanie za MINUTES minut (najwyżej 4 znaki:
+                      30, 0.5)
+  --at HH:MM          kończy odliczanie o tej godzinie
+  --daily             z --at: ustawia odliczanie ponownie przy każdym
+                      uruchomieniu programu
+  --action ACTION     co zrobić na końcu (domyślnie: ostatni wybór):
+                      %1
+  --run-file PATH     z --action runfile: plik do otwarcia na końcu
+  --stop              zatrzymuje trwające odliczanie
+  --help              pokazuje tę pomoc i kończy działanie
+  --version           pokazuje wersję i kończy działanie
+</translation>
     </message>
 </context>
 <context>
     <name>EndingText</name>
     <message>
         <source>The Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>wybrany plik</translation>
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer może się nie wyłączyć po zakończeniu tego odliczania: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation type="unfinished"></translation>
+        <translation>ten użytkownik nie ma uprawnień do jego wyłączenia</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego komputera nie można wyłączyć.</translation>
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer może się nie uruchomić ponownie po zakończeniu tego odliczania: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation type="unfinished"></translation>
+        <translation>ten użytkownik nie ma uprawnień do jego ponownego uruchomienia</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego komputera nie można uruchomić ponownie.</translation>
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer może nie zostać uśpiony po zakończeniu tego odliczania: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation type="unfinished"></translation>
+        <translation>ten użytkownik nie ma uprawnień do jego uśpienia</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego komputera nie można uśpić.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer może nie zostać zahibernowany po zakończeniu tego odliczania: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>ten użytkownik nie ma uprawnień do jego hibernacji</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego komputera nie można zahibernować.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2 (in %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 o %2 (za %n min)</numerusform>
+            <numerusform>%1 o %2 (za %n min)</numerusform>
+            <numerusform>%1 o %2 (za %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>it asks for a password, which nobody may be there to give</source>
-        <translation type="unfinished"></translation>
+        <translation>wymagane jest hasło, a może nie być nikogo, kto je poda</translation>
     </message>
     <message>
         <source>this computer cannot do that</source>
-        <translation type="unfinished"></translation>
+        <translation>ten komputer tego nie potrafi</translation>
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blokuje „%2” (%3)</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko pulpitu nie pozwala wyłączyć ekranów: odliczanie jedynie wstrzyma odtwarzacze.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko pulpitu nie pozwala wyłączyć ekranów. Odtwarzanie zostanie wstrzymane za %1.</translation>
+    </message>
+    <message>
+        <source>shutdown</source>
+        <translation>wyłączanie</translation>
+    </message>
+    <message>
+        <source>sleep</source>
+        <translation>usypianie</translation>
     </message>
 </context>
 <context>
     <name>RunEnd</name>
     <message>
         <source>The session will end in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesja zostanie zakończona za %1.</translation>
     </message>
     <message>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyloguj</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zakończyć sesji.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer zostanie wyłączony za %1.</translation>
     </message>
     <message>
         <source>Shut down</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyłączyć komputera.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer zostanie uruchomiony ponownie za %1.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom ponownie</translation>
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się ponownie uruchomić komputera.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za %1 zostanie otwarty %2.</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz %1</translation>
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer zostanie uśpiony za %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się uśpić komputera.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer zostanie zahibernowany za %1.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernuj</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zahibernować komputera.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran zostanie zablokowany za %1.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj ekran</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zablokować ekranu.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekrany zostaną wyłączone za %1.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ekrany</translation>
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyłączyć ekranów.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie zostanie wstrzymane za %1.</translation>
     </message>
     <message>
         <source>Pause playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstrzymaj odtwarzanie</translation>
     </message>
 </context>
 <context>
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>W „Otwórz plik” nie wybrano żadnego pliku.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Otwórz plik” nie może otworzyć „%1”.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Please send your comments to</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi prosimy wysyłać na adres</translation>
     </message>
     <message>
         <source>Fall asleep easily while listening to your favorite music!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasypiaj z łatwością przy ulubionej muzyce!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1 - Auto Shutdown Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmBlackScreen</name>
     <message>
         <source>Screen blanked; press a key to show the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran wygaszony; naciśnij dowolny klawisz, aby pokazać pulpit</translation>
     </message>
 </context>
 <context>
     <name>frmEndingSoon</name>
     <message>
         <source>Somnivo - Ending soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Wkrótce koniec</translation>
     </message>
     <message>
         <source>+&amp;10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+&amp;10 min</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
 </context>
 <context>
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik</translation>
     </message>
     <message>
         <source>File to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik do otwarcia</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądaj</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki wykonywalne (*.exe)</translation>
     </message>
     <message>
         <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki wsadowe (*.bat)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>Please select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik</translation>
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia „Otwórz plik”</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik, który ma zostać otwarty po upływie czasu</translation>
     </message>
 </context>
 <context>
     <name>frmSomnivo</name>
     <message>
         <source>Somnivo - Auto Shutdown Timer </source>
-        <translation type="unfinished"></translation>
+        <translation>Somnivo - Wyłącznik czasowy </translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostały czas</translation>
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi&amp;nimalizuj po starcie</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom z &amp;systemem</translation>
     </message>
     <message>
         <source>Time Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonogram</translation>
     </message>
     <message>
         <source>Time is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualny czas</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuta</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;dz.</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O</translation>
     </message>
     <message>
         <source>&amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>​</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty od teraz</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;minut od teraz</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Działanie</translation>
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otw. pl&amp;ik</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restart</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyłącz</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Wy&amp;log.</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uśpij</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hibernuj</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blok.</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wył. &amp;ekran</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko &amp;pauza</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;yciszanie</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czarny ekran</translation>
     </message>
     <message>
         <source>Vol</source>
-        <translation type="unfinished"></translation>
+        <translation>Gł.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność</translation>
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>O pro&amp;gramie</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Śpij &amp;teraz!</translation>
     </message>
     <message>
         <source>Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulacja głośności</translation>
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć miksera.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;atrzymaj</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Została %n minuta</numerusform>
+            <numerusform>Zostały %n minuty</numerusform>
+            <numerusform>Zostało %n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>+10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 min</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>O godzinie</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation>Za</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation type="unfinished"></translation>
+        <translation>działająca kopia nie przyjęła polecenia</translation>
     </message>
 </context>
 </TS>

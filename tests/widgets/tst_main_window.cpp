@@ -3,7 +3,10 @@
 #include "windows/frmEndingSoon.h"
 #include "windows/frmRunFile.h"
 
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTranslator>
 
 #include <tuple>
 
@@ -50,21 +53,39 @@ class tst_MainWindow : public QObject
 private slots:
     void init() { f.emplace(); }
 
-    // Every window keeps its size, without a maximise button, and at every display scale every
-    // caption fits, drawn in a font that scales.
+    // Every window keeps its size, without a maximise button, and in every language at every
+    // display scale every caption fits, drawn in a font that scales, and no two controls of a
+    // window share an access key.
     void everyWindowShowsEveryCaptionWhole_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<qreal>("scale");
-        for (const qreal scale : {1.0, 1.25, 1.5, 2.0})
-            QTest::addRow("%d %%", int(scale * 100)) << scale;
+        for (const char* language : {"en", "de", "es", "fr", "it", "pl", "pt_BR", "ru", "zh_CN"}) {
+            for (const qreal scale : {1.0, 1.25, 1.5, 2.0})
+                QTest::addRow("%s %d %%", language, int(scale * 100)) << language << scale;
+        }
     }
     void everyWindowShowsEveryCaptionWhole()
     {
+        QFETCH(QString, language);
         QFETCH(qreal, scale);
+        QTranslator translation;
+        QVERIFY(translation.load(u":/i18n/somnivo_"_s + language));
+        QVERIFY(language == u"en"_s ||
+                translation.translate("frmSomnivo", "&Sleep Now!") != u"&Sleep Now!"_s);
+        QCoreApplication::installTranslator(&translation);
+        const auto uninstall =
+            qScopeGuard([&] { QCoreApplication::removeTranslator(&translation); });
         frmSomnivo& main = f->create(false);
         frmRunFile runFile(f->settings, &main);
         frmAbout about(f->shell, &main);
         frmEndingSoon warning([] { return u"The computer will shut down in 0:59."_s; }, &main);
+        // "Sleep Now!" while a run goes.
+        const QWidget* sleepNow = f->control("cmdRestz");
+        auto* stop = new QPushButton(QCoreApplication::translate("frmSomnivo", "&Stop"),
+                                     sleepNow->parentWidget());
+        stop->setGeometry(sleepNow->geometry());
+        stop->setFont(sleepNow->font());
         for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 223}),
                                            {&runFile, {314, 59}},
                                            {&about, {329, 132}},
@@ -72,11 +93,21 @@ private slots:
             QCOMPARE(std::pair(window->minimumSize(), window->maximumSize()),
                      std::pair(size, size));
             QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+            QHash<QChar, QString> accessKeys; // no two controls of a window share one
             for (const QWidget* control : window->findChildren<QWidget*>()) {
+                static const QRegularExpression mark(u"&([^&])"_s);
+                const QString text = control->property("text").toString();
+                if (const auto key = mark.match(text);
+                    key.hasMatch() && control != stop && control->window() == window) {
+                    const QChar letter = key.captured(1).at(0).toLower();
+                    QVERIFY2(!accessKeys.contains(letter),
+                             qPrintable(accessKeys.value(letter) + u" / "_s + text));
+                    accessKeys.insert(letter, text);
+                }
                 if (LayoutChecks::captionOf(control).isEmpty())
                     continue;
                 QVERIFY2(LayoutChecks::captionFits(control, scale),
-                         qPrintable(control->objectName()));
+                         qPrintable(LayoutChecks::captionOf(control)));
                 QVERIFY2(LayoutChecks::drawnInScalableFont(control),
                          qPrintable(control->objectName() + u' ' + control->font().family()));
             }
@@ -173,17 +204,18 @@ private slots:
                  std::pair(u"1"_s, 1));
     }
 
-    void dailyAndTheScheduleKindAreStoredByTheMouseOnly()
+    void dailyAndTheScheduleKindAreStoredWhenTheUserLetsGo()
     {
         shown();
-        // Arrow keys move between "In" and "At": the inputs follow, the store does not.
-        QTest::keyClick(f->focus("Option1_0"), Qt::Key_Down);
-        QCOMPARE(f->disabled(), u"txtShutDown Label2"_s);
-        QTest::keyClick(f->focus("chkDaily"), Qt::Key_Space);
-        // Nor does a button released away from the box.
+        // A button released away from the box stores nothing.
         QTest::mousePress(f->control("chkDaily"), Qt::LeftButton);
         QTest::mouseRelease(f->control("chkDaily"), Qt::LeftButton, {}, QPoint(-20, -20));
         QCOMPARE(stored({SettingKey::Schedule, SettingKey::RunDaily}), absent + u' ' + absent);
+        // The keyboard stores as the mouse does: arrows between "In" and "At", Space on "Daily".
+        QTest::keyClick(f->focus("Option1_0"), Qt::Key_Down);
+        QCOMPARE(f->disabled(), u"txtShutDown Label2"_s);
+        QTest::keyClick(f->focus("chkDaily"), Qt::Key_Space);
+        QCOMPARE(stored({SettingKey::Schedule, SettingKey::RunDaily}), u"1 1"_s);
         click("chkDaily");
         click("Option1_0");
         QCOMPARE(stored({SettingKey::Schedule, SettingKey::RunDaily}), u"0 0"_s);

@@ -23,22 +23,22 @@ class tst_Windows : public QObject
 private slots:
     void init() { f.emplace(); }
 
-    void theRunFileDialogAsDesignedOpensOnMouseReleaseOverRunFileOnly()
+    void theRunFileDialogOpensWhenTheUserChoosesRunFileOnly()
     {
         f->create();
-        frmRunFile dialog(f->settings, f->window.get());
-        dialog.show();
-        QTest::keyClick(&dialog, Qt::Key_Escape); // no cancel button: Escape does nothing
-        QVERIFY(dialog.isVisible());
-        dialog.hide();
-
+        {
+            frmRunFile dialog(f->settings, f->window.get());
+            dialog.show();
+            QTest::keyClick(&dialog, Qt::Key_Escape); // no cancel button: Escape does nothing
+            QVERIFY(dialog.isVisible());
+        }
         f->window->show();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
         for (int times = 0; times < 2; ++times) { // the second time already selected
             f->closeNextModal();
             QTest::mouseClick(f->control("Option2_3"), Qt::LeftButton);
         }
-        // Neither another action nor the keyboard opens it.
+        // Another action does not open it; the keyboard choosing "Run File" does.
         f->closeNextModal();
         QTest::mouseClick(f->control("Option2_1"), Qt::LeftButton);
         f->window->activateWindow();
@@ -47,7 +47,12 @@ private slots:
         QTest::keyClick(f->focus("Option2_1"), Qt::Key_Right);
         QVERIFY(f->control<QRadioButton>("Option2_3")->isChecked());
         QTest::qWait(10);
-        QCOMPARE(f->closedModals, QStringList({u"frmRunFile"_s, u"frmRunFile"_s}));
+        QCOMPARE(f->closedModals, QStringList(3, u"frmRunFile"_s));
+        // Chosen by the program (at start-up, from the store), it stays shut.
+        f.emplace().store(u"ShutDown=3"_s);
+        f->create();
+        QTest::qWait(10);
+        QVERIFY(f->closedModals.isEmpty());
     }
 
     void browsingThenCancelKeepsTheStoredPathAndOkStoresItTrimmed()
