@@ -10,6 +10,8 @@ SOMNIVO_PACKAGES=(
     # program, on X11 and on Wayland
     libasound2-plugins xdg-utils qt6-wayland qt6-translations-l10n fonts-crosextra-carlito
     fonts-dejavu-core fonts-liberation
+    # the Chinese captions, drawn and measured with the glyphs a Chinese desktop has
+    fonts-wqy-microhei
     # tests: private X server, window manager, real input, screenshots, the pointer's image
     xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
     # tests: the accessibility bus and a reader of it
