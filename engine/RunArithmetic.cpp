@@ -101,13 +101,16 @@ qint64 instantShowing(QDate date, QTime time, const QTimeZone& zone, qint64 notB
     return shown.last();
 }
 
-std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute)
+std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute,
+                                         bool daily, QDate notBefore)
 {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return std::nullopt;
     const qint64 minuteStart =
         now.toMSecsSinceEpoch() - (now.time().second() * 1000 + now.time().msec());
-    ClockTimeEnd end{now.date(), QTime(hour, minute), minuteStart};
+    // A daily time's showing is the first of its day; a time shown twice comes twice otherwise.
+    ClockTimeEnd end{std::max(now.date(), notBefore), QTime(hour, minute),
+                     daily ? std::numeric_limits<qint64>::min() : minuteStart};
     if (instantOf(end, now.timeZone()) < minuteStart)
         end.date = end.date.addDays(1);
     return end;

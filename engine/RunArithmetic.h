@@ -14,6 +14,10 @@ namespace RunArithmetic {
 // two and a half minutes, "-5" five).
 double countdownMinutes(QStringView text);
 
+// The longest countdown a run keeps: a year. Longer ones ("9e99" typed into the box, say) are
+// refused at arming, so no time of a run ever overflows.
+inline constexpr double LongestCountdownMinutes = 365.0 * 24 * 60;
+
 // The minutes from the current clock time (its "HH:MM" text) to the hour and minute texts: the
 // same day when the target is not earlier, the next day otherwise; 0 for the current minute.
 // Nothing when the hour, the minute or the minute totals do not fit a 32-bit integer.
@@ -40,7 +44,8 @@ double progressX2(qint32 lineFullX2, qint32 lineLength, double fraction);
 qint64 minutesLeft(qint64 remainingMs);
 
 // Where a clock-time run ends: the local date and time it counts to, and the instant (ms since
-// the epoch) from which on that time counts, the start of the minute the run was armed in.
+// the epoch) from which on that time counts: the start of the minute the run was armed in, or
+// for a daily time none, so that its first showing of the day counts.
 struct ClockTimeEnd
 {
     QDate date;
@@ -57,9 +62,11 @@ struct ClockTimeEnd
 qint64 instantShowing(QDate date, QTime time, const QTimeZone& zone, qint64 notBeforeMs);
 
 // The end of a clock-time run armed at now for hour:minute: today's when that minute has not
-// passed yet (the current minute has not), tomorrow's otherwise. Nothing for a time no clock
-// shows.
-std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute);
+// passed yet (the current minute has not), tomorrow's otherwise. A daily time ends once a day:
+// at its first showing of the day, on no day before notBefore (the day after its last end).
+// Nothing for a time no clock shows.
+std::optional<ClockTimeEnd> clockTimeEnd(const QDateTime& now, qint32 hour, qint32 minute,
+                                         bool daily = false, QDate notBefore = {});
 
 // The instant a clock-time run ends, in the zone the clock is in now.
 qint64 instantOf(const ClockTimeEnd& end, const QTimeZone& zone);

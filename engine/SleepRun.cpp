@@ -13,6 +13,7 @@
 #include "platform/SessionControl.h"
 #include "platform/Shell.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ const QString SleepRun::StopCaption = QStringLiteral("Stop");
 namespace {
 
 constexpr qint64 SleepGapMs = 10'000;    // more than this between two ticks: the machine slept
-constexpr qint64 WakeWarningMs = 60'000; // the least warning after waking past the end
+constexpr qint64 WakeWarningMs = 60'000; // the least warning before an end nobody asked for now
 constexpr qint64 ExtensionMs = 10 * 60'000;
 constexpr qint64 NotificationStepMs = 10'000; // the notification's countdown moves on this often
 
@@ -83,9 +84,13 @@ std::optional<double> SleepRun::sleepMinutes()
     if (!minutes || !at)
         return std::nullopt;
     std::tie(state.AtHour, state.AtMinute) = *at;
-    // The clock time is an instant from now on: the run, its line and its fade count to it.
+    // The clock time is an instant from now on: the run, its line and its fade count to it. A
+    // daily one armed again after its end comes on a later day, whenever the re-arm comes.
     const QDateTime now = m_clock.localNow();
-    m_clockEnd = RunArithmetic::clockTimeEnd(now, state.AtHour, state.AtMinute);
+    m_daily = storedNumber(m_host, SettingKey::RunDaily, "0") == 1;
+    m_notBefore = m_arming == Arming::Again ? m_lastEnd.addDays(1) : QDate();
+    m_clockEnd =
+        RunArithmetic::clockTimeEnd(now, state.AtHour, state.AtMinute, m_daily, m_notBefore);
     if (!m_clockEnd)
         return double(*minutes); // a time no clock shows: the run never ends by itself
     const qint64 ahead =
@@ -105,19 +110,26 @@ std::optional<std::pair<qint32, qint32>> SleepRun::target() const
 void SleepRun::cmdRestz_Click()
 {
     const std::optional<double> minutes = sleepMinutes();
-    if (m_host.restzCaption() == SleepNowCaption) {
-        if (minutes)
-            arm(*minutes);
+    if (m_host.restzCaption() != SleepNowCaption) {
+        disarm();
         return;
     }
-    disarm();
+    if (minutes && state.ScheduleMode == 0 && *minutes > RunArithmetic::LongestCountdownMinutes) {
+        m_host.reportFailure(
+            tr("This countdown is too long: a run can last at most a year (%1 minutes).")
+                .arg(QLocale().toString(qint64(RunArithmetic::LongestCountdownMinutes))),
+            QString());
+        return;
+    }
+    if (minutes)
+        arm(*minutes);
 }
 
 void SleepRun::armAtStartUp()
 {
-    m_armingAtStartUp = true;
+    m_arming = Arming::AtStartUp;
     cmdRestz_Click();
-    m_armingAtStartUp = false;
+    m_arming = Arming::ByHand;
 }
 
 void SleepRun::arm(double minutes)
@@ -137,14 +149,10 @@ void SleepRun::arm(double minutes)
     m_deadline.reset();
     m_extensionMs = 0;
     m_lastTick = state.StartTick;
-    if (m_armingAtStartUp) {
-        // Whoever has just logged on gets the warning's full time before the end.
-        const qint64 least = std::max(m_warningLeadMs, WakeWarningMs);
-        if (remainingMs(state.StartTick).value_or(least) < least) {
-            m_warningLeadMs = least;
-            m_deadline = state.StartTick + double(least);
-        }
-    }
+    // Whoever has just logged on, or finds a daily run armed again in its minute, gets the
+    // warning's full time before the end.
+    if (m_arming != Arming::ByHand)
+        holdBack(state.StartTick);
     checkAction();
     follow(state.StartTick);
     if (m_host.restzCaption() == StopCaption)
@@ -198,7 +206,7 @@ void SleepRun::timCheckEnd_Timer()
         m_host.setVolumeValue(int(std::max<qint64>(faded, m_host.volumeBottom())));
     }
     const double now = double(m_clock.milliseconds());
-    followTarget();
+    const bool moved = followTarget(now);
     // The line counts down to the end the run was armed for: a clock time's instant, which a
     // new time zone moves.
     double end = state.EndTick;
@@ -209,25 +217,32 @@ void SleepRun::timCheckEnd_Timer()
     m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
     m_host.setTimeLeft(qint64(end - now));
 
-    // An end that came by a jump rather than by time running out (the machine slept, the clock
-    // was put forward) does not act at once: whoever is there gets the warning's full time first,
-    // however often it happens.
+    // After a jump rather than time running out (the machine slept, the clock was put forward),
+    // whoever is there gets the warning's full time before the end, however often it happens. A
+    // time the user moved is no jump.
     const double elapsed = now - m_lastTick;
     const qint64 remaining = remainingMs(now).value_or(std::numeric_limits<qint64>::max());
-    const bool jumped = elapsed > SleepGapMs ||
-                        double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs;
+    const bool jumped =
+        elapsed > SleepGapMs ||
+        (!moved && double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs);
     m_lastTick = now;
-    bool ended = hasEnded(now);
-    if (ended && jumped) {
-        m_warningLeadMs = std::max(m_warningLeadMs, WakeWarningMs);
-        m_deadline = now + double(m_warningLeadMs);
-        m_warned = false; // shown again to whoever woke the machine
-        ended = false;
-    }
-    if (ended)
+    if (jumped)
+        holdBack(now);
+    if (hasEnded(now))
         endRun();
     else
         follow(now);
+}
+
+void SleepRun::holdBack(double now)
+{
+    const qint64 least = std::max(m_warningLeadMs, WakeWarningMs);
+    const std::optional<qint64> remaining = remainingMs(now);
+    if (!remaining || *remaining >= least)
+        return;
+    m_warningLeadMs = least;
+    m_deadline = now + double(least);
+    m_warned = false; // shown again, to whoever is there now
 }
 
 std::optional<qint64> SleepRun::remainingMs(double now) const
@@ -248,10 +263,10 @@ std::optional<qint64> SleepRun::scheduledRemainingMs(double now) const
            wall.toMSecsSinceEpoch();
 }
 
-void SleepRun::followTarget()
+bool SleepRun::followTarget(double now)
 {
     if (state.ScheduleMode == 0)
-        return;
+        return false;
     // The time is read afresh, so changing it during the run moves the end.
     const QString clock = m_clock.timeOfDayText();
     state.NowHour = RunArithmetic::hourOf(clock);
@@ -259,13 +274,24 @@ void SleepRun::followTarget()
     const auto at = target();
     if (!at) {
         m_clockEnd.reset();
-        return;
+        return false;
     }
     if (m_clockEnd && *at == std::pair(state.AtHour, state.AtMinute))
-        return;
+        return false;
     std::tie(state.AtHour, state.AtMinute) = *at;
-    m_clockEnd = RunArithmetic::clockTimeEnd(m_clock.localNow(), state.AtHour, state.AtMinute);
+    m_clockEnd = RunArithmetic::clockTimeEnd(m_clock.localNow(), state.AtHour, state.AtMinute,
+                                             m_daily, m_notBefore);
+    // The user's new time holds over "+10 min" and over an end put off after a jump; the fade
+    // reaches silence at the new end, and a warning shows only when that end is near.
     m_extensionMs = 0;
+    m_deadline.reset();
+    if (const auto remaining = remainingMs(now); remaining && *remaining > 0)
+        state.DiminStep = RunArithmetic::fadeStep(m_host.volumeValue(), *remaining / 60'000.0);
+    if (m_warned) {
+        m_host.closeWarning();
+        m_warned = false;
+    }
+    return true;
 }
 
 void SleepRun::follow(double now)
@@ -337,6 +363,7 @@ bool SleepRun::hasEnded(double now) const
 
 void SleepRun::endRun()
 {
+    m_lastEnd = m_clock.localNow().date();
     cmdRestz_Click(); // the run is over: back to idle before anything else happens
     state.ActionIndex = storedNumber(m_host, SettingKey::ShutDown, "1");
     // Taken now: while the players are asked, the volume poll (back on when idle) would
@@ -444,6 +471,9 @@ void SleepRun::Timer1_Timer()
 void SleepRun::Timer3_Timer()
 {
     m_timer3.stop();
-    if (m_host.restzCaption() == SleepNowCaption)
-        cmdRestz_Click();
+    if (m_host.restzCaption() != SleepNowCaption)
+        return;
+    m_arming = Arming::Again;
+    cmdRestz_Click();
+    m_arming = Arming::ByHand;
 }

@@ -54,7 +54,7 @@ public:
     void timCheckEnd_Timer();
     // Every 5 s while a run is active: brings the black screen (back) when the option is on.
     void Timer1_Timer();
-    // Once, about 65 s after a daily clock-time Run File end.
+    // Once, about 65 s after a daily clock-time end the program stays after: the next day's.
     void Timer3_Timer();
 
     // The warning's text at this moment: what will happen, and in how long.
@@ -80,8 +80,12 @@ private:
     std::optional<qint64> scheduledRemainingMs(double now) const;
     // The hour and minute texts as numbers; nothing when they do not fit.
     std::optional<std::pair<qint32, qint32>> target() const;
-    // A clock-time run's end follows its hour and minute as they are changed.
-    void followTarget();
+    // A clock-time run's end follows its hour and minute as they are changed, and its fade with
+    // it; true when it moved.
+    bool followTarget(double now);
+    // An end that comes sooner than the warning's time without the user asking for it (after a
+    // jump, at logon, at a daily re-arm) is put off until the warning has stood for that time.
+    void holdBack(double now);
     // Shows the warning when its time has come, and keeps the tip's plan current.
     void follow(double now);
     void checkAction();
@@ -114,7 +118,16 @@ private:
     std::optional<double> m_deadline;
     std::optional<RunArithmetic::ClockTimeEnd> m_clockEnd; // nothing: the clock never shows it
     qint64 m_extensionMs = 0; // a clock-time run's end, moved on by "+10 min"
-    bool m_armingAtStartUp = false;
+    bool m_daily = false;     // a daily clock time: it ends once a day
+    QDate m_notBefore;        // a daily run armed again ends on no earlier day than this
+    QDate m_lastEnd;          // the day the last run ended, in the clock's time
+    // Who presses the button: the user (or the command line), start-up, or the daily re-arm.
+    enum class Arming
+    {
+        ByHand,
+        AtStartUp,
+        Again
+    } m_arming = Arming::ByHand;
     bool m_noScreenPower = false; // found at arming: this desktop cannot turn the screens off
     QString m_plan;
 };

@@ -70,8 +70,10 @@ void frmRunFile::Command1_Click()
     for (const QString& fileType : FileTypes)
         fileTypes << tr(qPrintable(fileType));
     dialog.setNameFilters(fileTypes);
-    dialog.selectNameFilter(fileTypes.first());
-    useFileType(fileTypes.first());
+    // Programs and scripts here have no ending of their own: the dialog opens on the type that
+    // shows them.
+    dialog.selectNameFilter(fileTypes.last());
+    useFileType(fileTypes.last());
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;

@@ -3,23 +3,33 @@
 
 SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-SOMNIVO_PACKAGES=(
+# What building and running the program needs (scripts/run): the build, the program on X11 and
+# on Wayland, and what scripts/run uses to show it where there is no display or sound server.
+SOMNIVO_RUN_PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
-    libasound2-dev libpulse-dev libxcb1-dev libxcb-dpms0-dev clang-format
+    libasound2-dev libpulse-dev libxcb1-dev libxcb-dpms0-dev
     # program, on X11 and on Wayland
     libasound2-plugins xdg-utils qt6-wayland qt6-translations-l10n fonts-crosextra-carlito
     fonts-dejavu-core fonts-liberation
     # the Chinese captions, drawn and measured with the glyphs a Chinese desktop has
     fonts-wqy-microhei
-    # tests: private X server, window manager, real input, screenshots, the pointer's image
-    xvfb openbox xdotool x11-utils x11-apps imagemagick libxfixes3 libx11-dev
+    # a virtual display and a private sound server where there is none, and a screenshot
+    xvfb xdotool imagemagick pulseaudio pulseaudio-utils
+)
+
+# What the tests, the measurements and the package check add (scripts/test).
+SOMNIVO_TEST_PACKAGES=(
+    # formatting
+    clang-format
+    # tests: window manager, real input, window and pointer facts
+    openbox x11-utils x11-apps libxfixes3 libx11-dev
     # tests: the accessibility bus and a reader of it
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     # tests: a Wayland compositor with its X11 support
     weston xwayland
-    # tests: private buses with fake services, private sound server
-    dbus python3 python3-dbus python3-gi python3-dbusmock pulseaudio pulseaudio-utils tzdata
+    # tests: private buses with fake services
+    dbus python3 python3-dbus python3-gi python3-dbusmock tzdata
     # the Debian package and its checks
     dpkg-dev fakeroot file desktop-file-utils appstream lintian
     # tests against real desktop shells, run headless: GNOME Shell and KDE Plasma
@@ -28,17 +38,20 @@ SOMNIVO_PACKAGES=(
     libkf5globalaccel-bin qtwayland5 layer-shell-qt qml-module-org-kde-kirigami2
 )
 
+# The missing ones among the packages named.
 somnivo_missing_packages() {
     local package status
-    for package in "${SOMNIVO_PACKAGES[@]}"; do
+    for package in "$@"; do
         status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
         [[ "$status" == "install ok installed" ]] || echo "$package"
     done
 }
 
+# Installs what is missing to run the program, or with "test" also what the tests need.
 somnivo_install_packages() {
-    local missing
-    mapfile -t missing < <(somnivo_missing_packages)
+    local wanted=("${SOMNIVO_RUN_PACKAGES[@]}") missing
+    [[ "${1:-}" == test ]] && wanted+=("${SOMNIVO_TEST_PACKAGES[@]}")
+    mapfile -t missing < <(somnivo_missing_packages "${wanted[@]}")
     ((${#missing[@]} == 0)) && return 0
     echo "Installing: ${missing[*]}"
     local sudo=()

@@ -107,11 +107,23 @@ private slots:
               std::tuple(QDateTime(QDate(2027, 10, 31), QTime(1, 59), berlin), 2, 30,
                          utc(10, 31, 0, 30)), // shown twice: the first time
               std::tuple(QDateTime::fromMSecsSinceEpoch(utc(10, 31, 1, 10), berlin), 2, 30,
-                         utc(10, 31, 1, 30))}) { // the second, once the first has passed
+                         utc(10, 31, 1, 30))}) { // by hand, once a day is not asked: the second
             const auto found = clockTimeEnd(armed, hour, minute);
             QVERIFY(found);
             QCOMPARE(std::tuple(armed, hour, minute, instantOf(*found, berlin)),
                      std::tuple(armed, hour, minute, end));
+        }
+        // A daily time ends once a day, at its first showing, on no day before the one after its
+        // last end: armed (as UTC), no earlier than, for 02:30 or 07:00: the end.
+        for (const auto& [armed, notBefore, hour, end] :
+             {std::tuple(utc(10, 31, 1, 10), QDate(), 2, utc(11, 1, 1, 30)), // fall back, logon
+              std::tuple(utc(10, 31, 0, 31), QDate(2027, 11, 1), 2, utc(11, 1, 1, 30)), // re-arm
+              std::tuple(utc(1, 7, 6, 0) + 55'000, QDate(2027, 1, 7), 7, utc(1, 7, 6, 0)),
+              std::tuple(utc(1, 7, 5, 50), QDate(2027, 1, 8), 7, utc(1, 8, 6, 0)),    // set back
+              std::tuple(utc(1, 9, 7, 0), QDate(2027, 1, 7), 7, utc(1, 10, 6, 0))}) { // days late
+            const auto found = clockTimeEnd(QDateTime::fromMSecsSinceEpoch(armed, berlin), hour,
+                                            hour == 2 ? 30 : 0, true, notBefore);
+            QCOMPARE(std::tuple(armed, instantOf(*found, berlin)), std::tuple(armed, end));
         }
         // A change of zone keeps the clock time: 03:00 in London is an hour after Berlin's.
         const auto early = clockTimeEnd(QDateTime(QDate(2027, 1, 6), QTime(1, 0), berlin), 3, 0);

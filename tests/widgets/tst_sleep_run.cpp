@@ -95,6 +95,11 @@ private slots:
             arm(noTime);
             QCOMPARE(status(), idle);
         }
+        // Longer than a year: refused, and said so.
+        arm(u"9e99"_s);
+        QCOMPARE(std::pair(status(), message()),
+                 std::pair(idle, u"This countdown is too long: a run can last at most a year "
+                                 u"(525,600 minutes). / "_s));
         volume().setValue(20000);
         arm(u"90"_s);
         QCOMPARE(status(), armed);
@@ -291,21 +296,27 @@ private slots:
         }
     }
 
-    // An end reached by a jump, not by time running out, does not act at once: a machine that
-    // slept past the end (twice), a clock put forward past it, a daily run armed at logon in
-    // its own minute. Each time the warning comes first, with at least a minute.
+    // An end reached or neared by a jump, not by time running out, does not act before the
+    // warning has stood a minute: a machine that slept past the end (twice) or into the warning
+    // (60 minutes, the lid closed at 30:00 and opened at 59:55), a clock put forward past it, a
+    // daily run armed at logon in its own minute. A time the user moves afterwards holds.
     void anEndReachedByAJumpGivesTheWarningFirstEveryTime()
     {
         const QString warned = u"The computer will shut down in 1:00."_s;
-        arm(u"1"_s);
-        QCOMPARE(tickUntilIdle(1), -1);
-        for (int sleep = 0; sleep < 2; ++sleep) {
-            f->clock.advance(5 * 60'000);
+        using Sleeps = QList<int>;
+        for (const auto& [minutes, sleeps] : {std::pair(u"1"_s, Sleeps{300'000, 300'000}),
+                                              std::pair(u"60"_s, Sleeps{1'800'000, 1'793'000})}) {
+            fresh();
+            arm(minutes);
             QCOMPARE(tickUntilIdle(1), -1);
+            for (const int sleep : sleeps) {
+                f->clock.advance(sleep);
+                QCOMPARE(tickUntilIdle(1), -1);
+            }
             QCOMPARE(warningShown(), warned);
+            QCOMPARE(tickUntilIdle(40), 31);
+            QCOMPARE(f->session.requests, QList<quint32>{13});
         }
-        QCOMPARE(tickUntilIdle(40), 31);
-        QCOMPARE(f->session.requests, QList<quint32>{13});
 
         fresh();
         arm(7, 40);
@@ -313,6 +324,10 @@ private slots:
         QCOMPARE(tickUntilIdle(1), -1);
         QCOMPARE(warningShown(), warned);
         QVERIFY(f->session.requests.isEmpty());
+        f->control<QComboBox>("cmbMinute")->setCurrentIndex(50); // five minutes on
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(warningShown(), QString());
+        QCOMPARE(tickUntilIdle(200), 154);
 
         f.emplace().store(u"Schedule=1 RunDaily=1 SHour=7 SMinute=29"_s); // it is 07:29:50
         f->create();
@@ -336,10 +351,18 @@ private slots:
         QCOMPARE(f->clock.localNow().time(), QTime(3, 0, 2));
 
         // Armed at 07:29:50 for 07:45, changed to 07:30: the first tick past 07:30 ends it.
+        // Changed to 09:00 instead: the fade spreads what is left over the new time left.
         fresh();
         arm(7, 45);
         f->control<QComboBox>("cmbMinute")->setCurrentIndex(30);
         QCOMPARE(tickUntilIdle(100), 6);
+        fresh();
+        arm(7, 45);
+        QCOMPARE(run().DiminStep, 18);
+        f->control<QComboBox>("cmbHour")->setCurrentIndex(9);
+        f->control<QComboBox>("cmbMinute")->setCurrentIndex(0);
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(run().DiminStep, 3);
         fresh();
         arm(7, 45);
         f->clock.setLocalNow(f->clock.localNow().toTimeZone(QTimeZone("Europe/London")));
@@ -400,6 +423,48 @@ private slots:
         QVERIFY(tickUntilIdle(4000) > 0);
         QCOMPARE(message(),
                  u"Run File could not open \"/home/me/wake up.sh\". / The file does not exist."_s);
+    }
+
+    // A daily clock time comes back once a day, for the day after its end: after a machine
+    // that slept through the re-arm and woke in the target's minute (the warning stands first),
+    // on the night the clocks go back, after a clock set back.
+    void aDailyRunComesBackOnceADay_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<qint64>("sleptMs"); // after the end, before the re-arm
+        QTest::addColumn<qint64>("clockMovedS");
+        QTest::addColumn<QString>("armedAgain"); // the warning shown, or the tip
+        const QTimeZone berlin("Europe/Berlin");
+        const QDateTime december(QDate(2026, 12, 6), QTime(7, 29, 50), berlin);
+        QTest::newRow("woke in its minute")
+            << december << 4 << 86'388'000LL << 0LL << u"The computer will suspend in 1:00."_s;
+        QTest::newRow("fall back")
+            << QDateTime(QDate(2027, 10, 31), QTime(0, 29, 50), Qt::UTC).toTimeZone(berlin) << 8
+            << 0LL << 0LL << u"Pause playback at 02:30 (in 1499 min)"_s;
+        QTest::newRow("clock set back")
+            << december << 6 << 0LL << -300LL << u"Lock the screen at 07:30 (in 1444 min)"_s;
+    }
+    void aDailyRunComesBackOnceADay()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(int, action);
+        QFETCH(qint64, sleptMs);
+        QFETCH(qint64, clockMovedS);
+        QFETCH(QString, armedAgain);
+        f->clock.setLocalNow(start);
+        f->store(u"RunDaily=1 BlackScreen=0"_s);
+        choose(action);
+        arm(start.time().hour(), 30);
+        QVERIFY(tickUntilIdle(10) > 0);
+        f->clock.advance(sleptMs + 65'000);
+        f->clock.setLocalNow(f->clock.localNow().addSecs(clockMovedS));
+        f->window->sleepRun().Timer3_Timer();
+        const bool warned = !warningShown().isEmpty();
+        QCOMPARE(std::pair(status(), warned ? warningShown()
+                                            : f->window->trayIcon().TrayTip().section(u'\n', 1)),
+                 std::pair(armed, armedAgain));
+        QCOMPARE(tickUntilIdle(40), warned ? 31 : -1);
     }
 
     // Start-up and the poll show what they read and never write it: a level finer than the
