@@ -68,6 +68,10 @@ void VolumeSlider::Volume_Change()
     if (!m_controlFound)
         return;
     m_volume.SetVolumeControl(VolumeCtrl, quint32(2 * value()));
+    // A level the user chooses during a run is the one its end gives back; what the fade writes
+    // is not.
+    if (m_heldByRun && !m_fading)
+        m_volume.GetVolumeControl(Mixer::SpeakersLine, Mixer::VolumeControl, VolumeCtrl);
 }
 
 void VolumeSlider::Volume_GotFocus()
@@ -77,7 +81,9 @@ void VolumeSlider::Volume_GotFocus()
 
 void VolumeSlider::Volume_LostFocus()
 {
-    m_timGetVolume.start();
+    // During a run the poll stays off, or the end would give back the faded volume.
+    if (!m_heldByRun)
+        m_timGetVolume.start();
 }
 
 void VolumeSlider::timGetVolume_Timer()
@@ -100,7 +106,9 @@ int VolumeSlider::value() const
 
 void VolumeSlider::setValue(int value)
 {
+    m_fading = true;
     m_slider.setValue(-value);
+    m_fading = false;
 }
 
 int VolumeSlider::top() const
@@ -115,6 +123,7 @@ int VolumeSlider::bottom() const
 
 void VolumeSlider::setPollEnabled(bool enabled)
 {
+    m_heldByRun = !enabled;
     if (enabled)
         m_timGetVolume.start();
     else

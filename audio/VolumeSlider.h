@@ -32,12 +32,15 @@ public:
     void Volume_LostFocus();
     void timGetVolume_Timer();
 
-    // The slider's value and bounds, in slider units (loud is high).
+    // The slider's value and bounds, in slider units (loud is high). Setting it is the fade's
+    // step: it writes the volume, but is not the user's choice.
     int value() const;
     void setValue(int value);
     int top() const;
     int bottom() const;
 
+    // Off while a run lasts, whatever the focus does; the volume read last is then the one the
+    // run's end gives back, or the one the user set with the slider meanwhile.
     void setPollEnabled(bool enabled);
 
     // The end of a run: shows the volume read before it and gives the mixer back exactly that,
@@ -56,4 +59,6 @@ private:
     MixerVolume& m_volume;
     QTimer m_timGetVolume;
     bool m_controlFound = false;
+    bool m_heldByRun = false;
+    bool m_fading = false;
 };
