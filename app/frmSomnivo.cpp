@@ -152,7 +152,7 @@ void frmSomnivo::connectOptionHandlers()
             if (checked)
                 Option2_Click(i);
         });
-        connect(new ReleaseNotifier(option), &ReleaseNotifier::released, this,
+        connect(new ReleaseNotifier(option), &ReleaseNotifier::asked, this,
                 [this, i] { Option2_MouseUp(i); });
     }
 }

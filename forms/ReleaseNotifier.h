@@ -18,4 +18,7 @@ public:
 
 signals:
     void released();
+    // The same, but only when the user asked for this very button: not when an arrow key in a
+    // group of options chose it on the way to another.
+    void asked();
 };

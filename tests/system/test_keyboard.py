@@ -45,6 +45,24 @@ class Keyboard(unittest.TestCase):
             self.assertTrue(active("Run File"), "Run File did not open")
             keys("alt+c")  # Escape does not close it: only its buttons do
             self.assertTrue(active(MAIN_TITLE))
+            # Arrows choose and store each of the nine actions in turn, Run File too, without
+            # opening its window; Space on Run File opens it.
+            keys("alt+l")
+            chosen = [wait_for(lambda: s.settings().get("ShutDown") == "0" and "0", 3)]
+            for key in ("Right", "Right", "Right", "Down", "Left", "Left", "Down", "Right"):
+                keys(key)
+                chosen.append(wait_for(lambda: s.settings().get("ShutDown") not in chosen and
+                                       s.settings().get("ShutDown"), 3))
+            self.assertEqual(sorted(chosen), list("012345678"))
+            self.assertIsNone(s.find_window("Run File", timeout=0))
+            keys("alt+l")
+            self.assertTrue(stored(ShutDown="0"))
+            keys("Right", "Right", "Right")
+            self.assertTrue(stored(ShutDown="3"))
+            keys("space")
+            self.assertTrue(active("Run File"), "Space did not open Run File")
+            keys("alt+c")
+            self.assertTrue(active(MAIN_TITLE))
             keys("alt+p", "alt+d")
             self.assertTrue(stored(ShutDown="8", Dimin="1"), s.settings())
 

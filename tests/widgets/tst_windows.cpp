@@ -38,16 +38,11 @@ private slots:
             f->closeNextModal();
             QTest::mouseClick(f->control("Option2_3"), Qt::LeftButton);
         }
-        // Another action does not open it; the keyboard choosing "Run File" does.
+        // Another action does not open it (the keyboard's way is the keyboard test's).
         f->closeNextModal();
         QTest::mouseClick(f->control("Option2_1"), Qt::LeftButton);
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
-        f->closeNextModal();
-        QTest::keyClick(f->focus("Option2_1"), Qt::Key_Right);
-        QVERIFY(f->control<QRadioButton>("Option2_3")->isChecked());
         QTest::qWait(10);
-        QCOMPARE(f->closedModals, QStringList(3, u"frmRunFile"_s));
+        QCOMPARE(f->closedModals, QStringList(2, u"frmRunFile"_s));
         // Chosen by the program (at start-up, from the store), it stays shut.
         f.emplace().store(u"ShutDown=3"_s);
         f->create();
