@@ -434,14 +434,18 @@ void SleepRun::requestExit()
 {
     const quint32 flags = RunArithmetic::exitFlags(state.ActionIndex);
     m_session.enableShutdownPrivilege();
-    const SessionControl::Result result = m_session.requestExit(flags);
-    // A refused request must not look like success: the program stays, idle, and says why.
-    if (!result.accepted) {
-        m_host.reportFailure(EndingText::refusal(state.ActionIndex),
-                             EndingText::briefly(result.error));
-        return;
-    }
-    m_host.unloadAndEnd();
+    // The window goes on answering meanwhile. A refused request must not look like success:
+    // the program stays, idle, and says why.
+    QPointer<SleepRun> alive(this);
+    m_session.requestExit(flags, [this, alive, action = state.ActionIndex](
+                                     const SessionControl::Result& result) {
+        if (!alive)
+            return;
+        if (result.accepted)
+            m_host.unloadAndEnd();
+        else
+            m_host.reportFailure(EndingText::refusal(action), EndingText::briefly(result.error));
+    });
 }
 
 void SleepRun::openRunFile()

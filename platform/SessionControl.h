@@ -52,7 +52,9 @@ public:
     // itself this does nothing.
     virtual void enableShutdownPrivilege() = 0;
 
-    virtual Result requestExit(quint32 flags) = 0;
+    // Logs off, powers off or restarts, as the flags say, without waiting: done hears whether
+    // the service took the request, once, never after the object is gone.
+    virtual void requestExit(quint32 flags, Completion done) = 0;
 
     // Asks, without waiting, whether the machine may do this now and who holds it back; done is
     // called once with the answer, never after the object is gone.

@@ -21,6 +21,18 @@ inline void callAsync(const QDBusConnection& bus, const QDBusMessage& call, int 
                      });
 }
 
+// The same with the whole answer, an error message when the call failed or timed out.
+inline void callAsyncForReply(const QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,
+                              QObject* context, std::function<void(const QDBusMessage&)> then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [then = std::move(then)](QDBusPendingCallWatcher* answer) {
+                         answer->deleteLater();
+                         then(answer->reply());
+                     });
+}
+
 // The same for a call whose answer only says whether it worked: then gets the error's text (its
 // name when it has none), empty when it worked.
 inline void callAsyncForError(const QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,

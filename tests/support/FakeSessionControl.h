@@ -11,10 +11,10 @@ class FakeSessionControl final : public SessionControl
 {
 public:
     void enableShutdownPrivilege() override { ++privilegeCalls; }
-    Result requestExit(quint32 flags) override
+    void requestExit(quint32 flags, Completion done) override
     {
         requests.append(flags);
-        return answer();
+        done(answer());
     }
     void check(Ability ability, OutlookCompletion done) override
     {

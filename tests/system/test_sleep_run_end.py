@@ -3,6 +3,7 @@ system bus, with a playing media player and a notification server on a private s
 harness gives the program no other buses). logind answers as it does for a program that the
 desktop started in an app scope, and the program has no XDG_SESSION_ID."""
 import os
+import signal
 import time
 import unittest
 
@@ -80,6 +81,29 @@ class SleepRunEnd(unittest.TestCase):
             time.sleep(max(0, pressed + 17 - time.monotonic()))
             self.assertNotIn("PowerOff False", s.records())
             self.assertIsNone(s.program.poll())
+
+    def test_the_window_answers_while_the_system_bus_or_logind_is_slow(self):
+        with Session(wm=True, system_bus=True) as s:
+            s.mock("system", LOGIN1, "/org/freedesktop/login1").AddMethod(
+                MANAGER, "PowerOff", "b", "", "import time; time.sleep(4)")
+            s.store(SetTime="0.05", ShutDown="1", Schedule="1", WarnSeconds="0")
+            # Started while the system bus does not answer: the check it asks for waits, the
+            # window does not.
+            bus = next(p for p in s.processes if "system-bus" in " ".join(p.args))
+            bus.send_signal(signal.SIGSTOP)
+            s.launch()
+            time.sleep(0.5)
+            s.xdotool("key", "alt+i")
+            self.assertTrue(wait_for(lambda: s.settings().get("Schedule") == "0", 2))
+            bus.send_signal(signal.SIGCONT)
+            s.click(SLEEP_NOW)
+            self.assertTrue(wait_for(lambda: "PowerOff False" in s.records(), 8))
+            asked = time.monotonic()
+            s.xdotool("key", "alt+a")
+            self.assertTrue(wait_for(lambda: s.settings().get("Schedule") == "1", 2))
+            self.assertLess(time.monotonic() - asked, 2)
+            self.assertTrue(s.ended(8))
+            self.assertGreater(time.monotonic() - asked, 3.5)
 
     def test_a_power_off_that_will_be_refused_is_told_at_arming_and_the_run_goes_on(self):
         with Session(system_bus=True) as s:

@@ -105,7 +105,12 @@ private slots:
                    : QString());
         qputenv("XDG_SESSION_ID", sessionVariable);
         this->endings();
-        const SessionControl::Result result = LogindSessionControl().requestExit(flags);
+        std::optional<SessionControl::Result> answer;
+        LogindSessionControl control;
+        control.requestExit(flags,
+                            [&answer](const SessionControl::Result& given) { answer = given; });
+        QTRY_VERIFY(answer);
+        const SessionControl::Result result = *answer;
         QCOMPARE(this->endings(), endings); // logged before logind answered
         QCOMPARE(result.accepted, error.isEmpty());
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
