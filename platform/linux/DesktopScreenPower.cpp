@@ -115,18 +115,54 @@ void DesktopScreenPower::turnOffBy(Way way, const SessionControl::Completion& do
                           });
         return;
     case Way::Dpms:
-        if (xcb_connection_t* connection = dpmsConnection()) {
-            xcb_dpms_enable(connection);
-            xcb_dpms_force_level(connection, XCB_DPMS_DPMS_MODE_OFF);
-            xcb_flush(connection);
-            done({true, {}});
-            return;
-        }
-        break;
+        turnOffByDpms(done);
+        return;
     case Way::None:
         break;
     }
     done({false, QStringLiteral("This desktop offers no way to turn the screens off.")});
+}
+
+void DesktopScreenPower::turnOffByDpms(const SessionControl::Completion& done)
+{
+    xcb_connection_t* connection = dpmsConnection();
+    if (!connection) {
+        done({false, QStringLiteral("This desktop offers no way to turn the screens off.")});
+        return;
+    }
+    // The server forces a level only while DPMS is enabled; a user who had it disabled (a kiosk,
+    // a presentation) gets it disabled again, or the server would blank the screen from then on.
+    if (!m_dpmsWatch) {
+        xcb_dpms_info_reply_t* info =
+            xcb_dpms_info_reply(connection, xcb_dpms_info(connection), nullptr);
+        m_dpmsWasEnabled = !info || info->state;
+        free(info);
+    }
+    xcb_dpms_enable(connection);
+    xcb_dpms_force_level(connection, XCB_DPMS_DPMS_MODE_OFF);
+    xcb_flush(connection);
+    done({true, {}});
+    if (m_dpmsWasEnabled || m_dpmsWatch)
+        return;
+    m_dpmsWatch = new QTimer(this);
+    connect(m_dpmsWatch, &QTimer::timeout, this, &DesktopScreenPower::followDpms);
+    m_dpmsWatch->start(QuietMs);
+}
+
+void DesktopScreenPower::followDpms()
+{
+    xcb_connection_t* connection = dpmsConnection();
+    xcb_dpms_info_reply_t* info =
+        connection ? xcb_dpms_info_reply(connection, xcb_dpms_info(connection), nullptr) : nullptr;
+    const bool woken = !info || info->power_level == XCB_DPMS_DPMS_MODE_ON;
+    free(info);
+    if (!woken)
+        return;
+    if (connection) {
+        xcb_dpms_disable(connection);
+        xcb_flush(connection);
+    }
+    delete std::exchange(m_dpmsWatch, nullptr);
 }
 
 void DesktopScreenPower::setPowerSaveMode(int mode, const SessionControl::Completion& done)
