@@ -178,20 +178,22 @@ void LockFileInstanceGuard::carryOut(RequestConnection* connection, const QByteA
 {
     connection->deleteLater();
     const QList<QByteArray> words = line.split(' ');
+    if (words.value(0) != ShowRequest && words.value(0) != RunRequest)
+        return;
+    // Taken only while the later copy still waits for the answer: one that has given up has told
+    // its user that the request failed, and it must not be carried out after all.
+    if (!connection->answer(Taken))
+        return;
     if (words.value(0) == ShowRequest) {
         emit showRequested(QString::fromUtf8(words.value(1)));
-    } else if (words.value(0) == RunRequest) {
-        QStringList arguments;
-        const QByteArray joined = QByteArray::fromBase64(words.value(1));
-        for (const QByteArray& argument : joined.split('\0'))
-            arguments.append(QString::fromUtf8(argument));
-        arguments.removeLast(); // after the last zero
-        emit runRequested(arguments);
-    } else {
         return;
     }
-    // Not before now: the later copy ends once the request has been carried out.
-    connection->answer(Taken);
+    QStringList arguments;
+    const QByteArray joined = QByteArray::fromBase64(words.value(1));
+    for (const QByteArray& argument : joined.split('\0'))
+        arguments.append(QString::fromUtf8(argument));
+    arguments.removeLast(); // after the last zero
+    emit runRequested(arguments);
 }
 
 bool LockFileInstanceGuard::send(const QByteArray& request) const
@@ -214,12 +216,14 @@ bool LockFileInstanceGuard::send(const QByteArray& request) const
         delivered = sent == request.size();
     }
     if (delivered) {
-        // Carrying out a request may ask the desktop a thing or two; a copy that is stuck, or
-        // ending, does not answer at all.
+        // A copy that is still starting, stuck or ending does not answer in time. Giving up shuts
+        // the reading side first: an answer sent after that fails, and the running copy drops
+        // the request; one sent before is still read here.
         char answer[3] = {};
         pollfd readable{socket, POLLIN, 0};
-        delivered = ::poll(&readable, 1, AnswerTimeoutMs) == 1 &&
-                    ::recv(socket, answer, sizeof answer, 0) == sizeof answer &&
+        ::poll(&readable, 1, AnswerTimeoutMs);
+        ::shutdown(socket, SHUT_RD);
+        delivered = ::recv(socket, answer, sizeof answer, MSG_DONTWAIT) == sizeof answer &&
                     QByteArray(answer, sizeof answer) == Taken;
     }
     ::close(socket);

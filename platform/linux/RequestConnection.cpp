@@ -43,8 +43,8 @@ void RequestConnection::read()
     }
 }
 
-void RequestConnection::answer(const QByteArray& text) const
+bool RequestConnection::answer(const QByteArray& text) const
 {
-    [[maybe_unused]] const auto sent =
-        ::send(m_descriptor, text.constData(), size_t(text.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+    return ::send(m_descriptor, text.constData(), size_t(text.size()),
+                  MSG_NOSIGNAL | MSG_DONTWAIT) == text.size();
 }

@@ -16,8 +16,9 @@ public:
     RequestConnection(int descriptor, QObject* parent);
     ~RequestConnection() override;
 
-    // Answers the request; the answer goes at once or not at all.
-    void answer(const QByteArray& text) const;
+    // Answers the request; the answer goes at once or not at all. False when it did not go: the
+    // later copy has stopped waiting for it.
+    bool answer(const QByteArray& text) const;
 
 signals:
     // The whole line, without its end. The connection is the receiver's to delete.
