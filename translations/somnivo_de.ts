@@ -324,6 +324,10 @@ oder startet selbst mit diesem Timer, als wäre das Fenster bedient worden.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>„%1“ konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Dieser Countdown ist zu lang: Er darf höchstens ein Jahr dauern (%1 Minuten).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

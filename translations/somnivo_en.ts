@@ -304,6 +304,10 @@ window had been used.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -323,6 +323,10 @@ en marcha, o se inicia con él, como si se hubiera usado la ventana.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>No se ha podido abrir «%1».</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Esta cuenta atrás es demasiado larga: puede durar como máximo un año (%1 minutos).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

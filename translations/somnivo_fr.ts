@@ -324,6 +324,10 @@ avec cette minuterie, comme si la fenêtre avait été utilisée.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Ce compte à rebours est trop long : il peut durer au plus un an (%1 minutes).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -322,6 +322,10 @@ esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>Impossibile aprire «%1».</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Questo conto alla rovescia è troppo lungo: può durare al massimo un anno (%1 minuti).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

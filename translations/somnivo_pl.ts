@@ -325,6 +325,10 @@ odliczaniem, tak jakby użyto okna.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>„Otwórz plik” nie może otworzyć „%1”.</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>To odliczanie jest za długie: może trwać najwyżej rok (%1 minut).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -323,6 +323,10 @@ janela tivesse sido usada.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>“Abrir arquivo” não conseguiu abrir “%1”.</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Esta contagem regressiva é longa demais: ela pode durar no máximo um ano (%1 minutos).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -325,6 +325,10 @@ window had been used.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>Действию «Открыть файл» не удалось открыть «%1».</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>Слишком долгий отсчёт: он может длиться не больше года (%1 минут).</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -318,6 +318,10 @@ window had been used.
         <source>Run File could not open &quot;%1&quot;.</source>
         <translation>运行文件：无法打开“%1”。</translation>
     </message>
+    <message>
+        <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
+        <translation>倒计时太长：最长只能为一年（%1 分钟）。</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -78,8 +78,6 @@ private slots:
         row("log off, no session anywhere", 4, "auto user", "", {}, u"No such session"_s);
         row("shut down", 13, "", "", {u"PowerOff False"_s});
         row("reboot", 6, "", "", {u"Reboot False"_s});
-        row("unknown 1 | 4", 5, "", "", {u"PowerOff False"_s});
-        row("unknown 3 | 4: reboot wins", 7, "", "", {u"Reboot False"_s});
         row("shut down refused", 13, "power", "", {u"PowerOff False"_s}, u"Access denied"_s);
     }
     void asksLogindForTheActionTheFlagsName()

@@ -74,8 +74,9 @@ private slots:
         }
     }
 
-    // One copy runs; a later one hands it its request and is answered, or runs once the first
-    // has given the guard up; a lock whose process is gone is taken over.
+    // One copy runs; a later one hands it its request and is answered (or told it was not, and
+    // then it is not carried out), or runs once the first has given the guard up; a lock whose
+    // process is gone is taken over.
     void aLaterCopyHandsItsRequestToTheRunningOne()
     {
         using Outcome = InstanceGuard::Outcome;
@@ -99,6 +100,11 @@ private slots:
             QVERIFY(run.wait(2000));
             QCOMPARE(std::pair(asked.get(), run.last().value(0).toStringList()),
                      std::pair(Outcome::HandedOver, QStringList{u"--in"_s, u"5 min"_s}));
+            // Asked while the first is too busy to answer in time (as when it is starting): told
+            // it failed, and never carried out afterwards.
+            QCOMPARE(handOver(QStringList{u"--stop"_s}).get(), Outcome::Unanswered);
+            QTest::qWait(200);
+            QCOMPARE(run.size(), 1);
             QVERIFY2(LockFileInstanceGuard(u"sleepy"_s).runOrHandOver({}) == Outcome::Running,
                      "another name runs beside");
             first.release();
