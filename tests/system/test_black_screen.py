@@ -20,9 +20,7 @@ class BlackScreen(unittest.TestCase):
                 self.assertTrue(black, "no black screen")
                 if showing == 0:
                     self.assertGreater(time.monotonic() - armed, 4.5)
-                mapped = time.monotonic()
                 self.assertEqual(s.non_black_pixels(), 0)
-                self.assertLess(time.monotonic() - mapped, 0.3)
                 s.program.send_signal(signal.SIGCONT)
                 self.assertEqual(s.geometry(black), (0, 0, 1280, 800))
                 # Above every other window; any key or button ends it.
