@@ -13,9 +13,14 @@ namespace {
 // The countdown box takes four characters.
 constexpr int MinutesMaxLength = 4;
 
-const QStringList OptionsWithValue = {QStringLiteral("--in"), QStringLiteral("--at"),
+const QStringList OptionsWithValue = {QStringLiteral("--in"),     QStringLiteral("--at"),
+                                      QStringLiteral("--idle"),   QStringLiteral("--after-exit"),
                                       QStringLiteral("--action"), QStringLiteral("--run-file")};
-const QStringList Flags = {QStringLiteral("--daily"), QStringLiteral("--stop")};
+const QStringList Flags = {QStringLiteral("--daily"), QStringLiteral("--media-end"),
+                           QStringLiteral("--stop")};
+// The options that choose what a run waits for, by the kind the window stores.
+const QStringList Kinds = {QStringLiteral("--in"), QStringLiteral("--at"), QStringLiteral("--idle"),
+                           QStringLiteral("--media-end"), QStringLiteral("--after-exit")};
 
 // The toolkit's options that take a value, and those that do not.
 const QStringList ToolkitOptionsWithValue = {
@@ -106,8 +111,11 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             break;
         }
 
-        if (option == QLatin1String("--in")) {
+        if (option == QLatin1String("--in") || option == QLatin1String("--idle")) {
             command.minutes = *value;
+        } else if (option == QLatin1String("--after-exit")) {
+            command.program = value->trimmed();
+        } else if (option == QLatin1String("--media-end")) {
         } else if (option == QLatin1String("--at")) {
             at = *value;
         } else if (option == QLatin1String("--action")) {
@@ -135,7 +143,11 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     if (command.request == Request::Invalid)
         return command;
 
-    const bool in = given.contains(QLatin1String("--in"));
+    QStringList kinds;
+    for (const QString& kind : Kinds) {
+        if (given.contains(kind))
+            kinds << kind;
+    }
     if (stop) {
         if (given.size() > 1)
             command.fail(tr("--stop takes no other options"));
@@ -151,20 +163,34 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         command.fail(tr("--run-file goes with --action runfile"));
     if (runsFile && command.runFile.isEmpty())
         command.fail(tr("--action runfile needs --run-file PATH"));
-    if (in && at) {
-        command.fail(tr("--in and --at cannot be used together"));
-    } else if (in) {
+    if (kinds.size() > 1) {
+        command.fail(tr("%1 and %2 cannot be used together").arg(kinds[0], kinds[1]));
+    } else if (!kinds.isEmpty() && kinds[0] != QLatin1String("--at")) {
+        command.schedule = int(Kinds.indexOf(kinds[0]));
+        const QString& kind = kinds[0];
         static const QRegularExpression decimal(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
-        if (!decimal.match(command.minutes).hasMatch())
-            command.fail(tr("--in takes minutes as a number such as 30 or 0.5, not %1")
-                             .arg(quoted(command.minutes)));
-        else if (command.minutes.size() > MinutesMaxLength)
-            command.fail(tr("--in takes at most %1 characters, as the minutes box does, not %2")
+        static const QRegularExpression processId(QStringLiteral("^[0-9]+$"));
+        if (command.schedule == 4) {
+            if (command.program.isEmpty() || command.program.contains(QLatin1Char('/')))
+                command.fail(tr("--after-exit takes a process id or a program's name, not %1")
+                                 .arg(quoted(command.program)));
+            else if (processId.match(command.program).hasMatch() &&
+                     !QFileInfo::exists(QStringLiteral("/proc/") + command.program))
+                command.fail(tr("no such process: %1").arg(command.program));
+        } else if (command.schedule == 3) {
+        } else if (!decimal.match(command.minutes).hasMatch()) {
+            command.fail(tr("%1 takes minutes as a number such as 30 or 0.5, not %2")
+                             .arg(kind, quoted(command.minutes)));
+        } else if (command.minutes.size() > MinutesMaxLength) {
+            command.fail(tr("%1 takes at most %2 characters, as the minutes box does, not %3")
+                             .arg(kind)
                              .arg(MinutesMaxLength)
                              .arg(quoted(command.minutes)));
-        else if (command.minutes.toDouble() == 0)
-            command.fail(tr("--in needs more than 0 minutes"));
+        } else if (command.minutes.toDouble() == 0) {
+            command.fail(tr("%1 needs more than 0 minutes").arg(kind));
+        }
     } else if (at) {
+        command.schedule = 1;
         static const QRegularExpression clock(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
         const QRegularExpressionMatch match = clock.match(*at);
         if (!match.hasMatch()) {
@@ -175,7 +201,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             command.minute = match.captured(2).toInt();
         }
     } else if (!given.isEmpty()) {
-        command.fail(tr("%1 needs --in or --at").arg(given.first()));
+        command.fail(
+            tr("%1 needs --in, --at, --idle, --media-end or --after-exit").arg(given.first()));
     }
     if (runsFile && !command.runFile.isEmpty()) {
         const QFileInfo file(command.runFile);
@@ -194,14 +221,15 @@ QStringList CommandLine::arguments() const
         return {QStringLiteral("--stop")};
     if (request != Request::Arm)
         return {};
-    QStringList arguments;
-    if (hour < 0)
-        arguments << QStringLiteral("--in") << minutes;
-    else
-        arguments << QStringLiteral("--at")
-                  << QStringLiteral("%1:%2")
+    QStringList arguments{Kinds.value(schedule)};
+    if (schedule == 0 || schedule == 2)
+        arguments << minutes;
+    else if (schedule == 1)
+        arguments << QStringLiteral("%1:%2")
                          .arg(hour, 2, 10, QLatin1Char('0'))
                          .arg(minute, 2, 10, QLatin1Char('0'));
+    else if (schedule == 4)
+        arguments << program;
     if (daily)
         arguments << QStringLiteral("--daily");
     if (action)
@@ -219,9 +247,10 @@ QString CommandLine::versionText()
 QString CommandLine::helpText()
 {
     return tr("Usage: somnivo [OPTION...]\n"
-              "A sleep timer: at the end of a countdown or at a clock time it logs off, shuts\n"
-              "down, restarts, suspends, hibernates, locks the screen, turns the screens off,\n"
-              "opens a file or only pauses the players, optionally fading the volume and\n"
+              "A sleep timer: at the end of a countdown, at a clock time, after a while without\n"
+              "input, when the media playing now ends or when a program exits, it logs off,\n"
+              "shuts down, restarts, suspends, hibernates, locks the screen, turns the screens\n"
+              "off, opens a file or only pauses the players, optionally fading the volume and\n"
               "blacking out the screen. Without options it shows its window. With them it arms\n"
               "or stops a run in the copy already running, or starts one with it, as if the\n"
               "window had been used.\n"
@@ -230,6 +259,11 @@ QString CommandLine::helpText()
               "0.5)\n"
               "  --at HH:MM          end the run at this clock time\n"
               "  --daily             with --at: arm again at every start of the program\n"
+              "  --idle MINUTES      end the run after MINUTES minutes without input\n"
+              "  --media-end         end the run when the media playing now ends\n"
+              "  --after-exit PID|NAME\n"
+              "                      end the run when this process, or every process of\n"
+              "                      yours with this name, has exited\n"
               "  --action ACTION     what to do at the end (default: as last chosen):\n"
               "                      %1\n"
               "  --run-file PATH     with --action runfile: the file to open at the end\n"

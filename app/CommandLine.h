@@ -37,11 +37,14 @@ public:
     Request request = Request::Start;
     QString error; // what is wrong, for an invalid request
 
-    // Arm: a countdown (minutes as typed into the box) or a clock time.
-    QString minutes;
+    // Arm: the kind of run, as the window stores it (0 a countdown, 1 a clock time, 2 time
+    // without input, 3 the end of the media, 4 a program's exit), and what it waits for.
+    int schedule = 0;
+    QString minutes; // of the countdown or without input, as typed into its box
     int hour = -1;
     int minute = -1;
     bool daily = false;
+    QString program;           // a name, or a process id
     std::optional<int> action; // the option's position: log off, shut down, restart, run a file
     QString runFile;
 

@@ -2,9 +2,12 @@
 
 class AutostartStore;
 class Clock;
+class IdleSource;
 class MediaPlayers;
+class MediaWatch;
 class Mixer;
 class Notifier;
+class ProcessWatch;
 class ScreenLocker;
 class ScreenPower;
 class SessionControl;
@@ -27,4 +30,7 @@ struct PlatformServices
     Notifier& notifier;
     ScreenLocker& locker;
     ScreenPower& screens;
+    IdleSource& idle;
+    MediaWatch& media;
+    ProcessWatch& programs;
 };

@@ -14,7 +14,9 @@
 #include "forms/Twips.h"
 #include "forms/TypingLimit.h"
 #include "platform/Clock.h"
+#include "platform/IdleSource.h"
 #include "platform/Notifier.h"
+#include "platform/ProcessWatch.h"
 #include "platform/SessionControl.h"
 #include "platform/Shell.h"
 #include "platform/WindowSystem.h"
@@ -64,7 +66,8 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     : QWidget(parent), m_ui(std::make_unique<Ui::frmSomnivo>()), m_settings(settings),
       m_services(services), m_sleepRun(*this,
                                        {services.clock, services.session, services.shell,
-                                        services.players, services.locker, services.screens},
+                                        services.players, services.locker, services.screens,
+                                        services.idle, services.media, services.programs},
                                        this),
       m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
@@ -85,7 +88,17 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
 
     // Countdowns above 9999 minutes cannot be typed; a longer stored one is still shown whole.
     new TypingLimit(m_ui->txtShutDown, 4);
-    m_option1 = {m_ui->Option1_0, m_ui->Option1_1};
+    new TypingLimit(m_ui->txtIdle, 4);
+    m_option1 = {m_ui->Option1_0, m_ui->Option1_1, m_ui->Option1_2, m_ui->Option1_3,
+                 m_ui->Option1_4};
+    // The user's programs are looked up when the list opens, never before.
+    m_ui->cmbProgram->setFiller([this](QComboBox& list) {
+        for (const ProcessWatch::Program& program : m_services.programs.programs())
+            list.addItem(program.title.isEmpty()
+                             ? program.name
+                             : tr("%1 (%2)").arg(program.name, program.title.left(60)),
+                         program.name);
+    });
     m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2,
                  m_ui->Option2_3, m_ui->Option2_4, m_ui->Option2_5,
                  m_ui->Option2_6, m_ui->Option2_7, m_ui->Option2_8};
@@ -134,6 +147,8 @@ void frmSomnivo::connectOptionHandlers()
             &frmSomnivo::cmbMinute_LostFocus);
 
     connect(m_ui->txtShutDown, &QLineEdit::textChanged, this, &frmSomnivo::txtShutDown_Change);
+    connect(m_ui->txtIdle, &QLineEdit::textChanged, this, &frmSomnivo::txtIdle_Change);
+    connect(m_ui->cmbProgram, &QComboBox::activated, this, &frmSomnivo::cmbProgram_Click);
     connect(new FocusNotifier(m_ui->txtShutDown), &FocusNotifier::lostFocus, this,
             &frmSomnivo::txtShutDown_LostFocus);
 
@@ -195,6 +210,9 @@ void frmSomnivo::Form_Load()
     run().LineLength = int(std::nearbyint(m_ui->Line1->x2() - m_ui->Line1->x1()));
 
     m_ui->txtShutDown->setText(m_settings.ReadSetting(SettingKey::SetTime, QStringLiteral("5")));
+    m_ui->txtIdle->setText(m_settings.ReadSetting(SettingKey::IdleMinutes, QStringLiteral("30")));
+    const QString program = m_settings.ReadSetting(SettingKey::WatchProgram, QString());
+    m_ui->cmbProgram->addItem(program, program);
 
     const int action = m_settings.ReadNumber(SettingKey::ShutDown, QStringLiteral("1"));
     selectOption(m_option2, action);
@@ -273,7 +291,15 @@ void frmSomnivo::finishStartUp()
         return;
     m_finishDue = false;
     m_cSysTray1.setInTray(true);
-    // An end this machine cannot do at all is shown, but cannot be chosen.
+    // A kind of run this desktop cannot tell, or an end this machine cannot do at all, is shown
+    // but cannot be chosen.
+    const QPointer<QRadioButton> idle = m_ui->Option1_2;
+    m_services.idle.findWay([idle](IdleSource::Way way) {
+        if (!idle || way != IdleSource::Way::None)
+            return;
+        idle->setEnabled(false);
+        idle->setToolTip(EndingText::noIdleTime());
+    });
     for (const RunEnd& end : RunEnd::all()) {
         if (end.means != RunEnd::Means::Suspend && end.means != RunEnd::Means::Hibernate)
             continue;

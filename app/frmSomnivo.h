@@ -55,7 +55,8 @@ public:
     // A request that comes before start-up has finished waits for it.
     void carryOut(const CommandLine& command);
 
-    // Enables the countdown inputs (kind 0) or the clock-time inputs (kind 1).
+    // Enables the inputs of a kind of run: the countdown's (0), the clock time's (1), the minutes
+    // without input (2), the program to wait for (4).
     void ApplyScheduleKind(int kind);
 
     // The sleep timer's state, with the options it reads on every tick.
@@ -77,6 +78,8 @@ public:
     void cmbMinute_LostFocus();
     void txtShutDown_Change();
     void txtShutDown_LostFocus();
+    void txtIdle_Change();
+    void cmbProgram_Click();
     void Option1_Click(int index);
     void Option1_MouseUp(int index);
     void Option2_Click(int index);
@@ -117,6 +120,8 @@ private:
     QString countdownText() const override;
     QString hourText() const override;
     QString minuteText() const override;
+    QString idleText() const override;
+    QString programText() const override;
     int volumeValue() const override;
     void setVolumeValue(int value) override;
     int volumeBottom() const override;
@@ -150,7 +155,7 @@ private:
     std::vector<CommandLine> m_waitingCommands;
     MixerVolume m_mixerVolume;
     std::unique_ptr<VolumeSlider> m_volumeSlider;
-    std::array<QRadioButton*, 2> m_option1{};
+    std::array<QRadioButton*, 5> m_option1{};
     std::array<QRadioButton*, 9> m_option2{};
 
     QTimer m_timer2;

@@ -17,20 +17,32 @@ void frmSomnivo::carryOut(const CommandLine& command)
     if (!arming)
         return;
 
-    if (command.hour < 0) {
-        m_option1[0]->setChecked(true);
-        Option1_MouseUp(0);
+    m_option1[std::size_t(command.schedule)]->setChecked(true);
+    Option1_MouseUp(command.schedule);
+    switch (command.schedule) {
+    case 0:
         m_ui->txtShutDown->setText(command.minutes);
         txtShutDown_LostFocus();
-    } else {
-        m_option1[1]->setChecked(true);
-        Option1_MouseUp(1);
+        break;
+    case 1:
         m_ui->cmbHour->setCurrentIndex(command.hour);
         cmbHour_LostFocus();
         m_ui->cmbMinute->setCurrentIndex(command.minute);
         cmbMinute_LostFocus();
         m_ui->chkDaily->setChecked(command.daily);
         chkDaily_MouseUp();
+        break;
+    case 2:
+        m_ui->txtIdle->setText(command.minutes);
+        break;
+    case 4:
+        // As chosen from the list: the name (or the process id) goes first in it.
+        m_ui->cmbProgram->insertItem(0, command.program, command.program);
+        m_ui->cmbProgram->setCurrentIndex(0);
+        cmbProgram_Click();
+        break;
+    default:
+        break;
     }
     if (command.action) {
         m_option2[std::size_t(*command.action)]->setChecked(true);

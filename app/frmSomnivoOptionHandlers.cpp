@@ -23,14 +23,16 @@ int selectedPosition(const QComboBox* box)
 
 void frmSomnivo::ApplyScheduleKind(int kind)
 {
-    if (kind != 0 && kind != 1)
+    if (kind < 0 || kind >= int(m_option1.size()))
         return;
-    const bool countdown = kind == 0;
-    m_ui->txtShutDown->setEnabled(countdown);
-    m_ui->Label2->setEnabled(countdown);
-    m_ui->cmbHour->setEnabled(!countdown);
-    m_ui->cmbMinute->setEnabled(!countdown);
-    m_ui->chkDaily->setEnabled(!countdown);
+    m_ui->txtShutDown->setEnabled(kind == 0);
+    m_ui->Label2->setEnabled(kind == 0);
+    m_ui->cmbHour->setEnabled(kind == 1);
+    m_ui->cmbMinute->setEnabled(kind == 1);
+    m_ui->chkDaily->setEnabled(kind == 1);
+    m_ui->txtIdle->setEnabled(kind == 2);
+    m_ui->Label6->setEnabled(kind == 2);
+    m_ui->cmbProgram->setEnabled(kind == 4);
 }
 
 void frmSomnivo::chkBlackScreen_Click()
@@ -77,6 +79,16 @@ void frmSomnivo::cmbMinute_LostFocus()
 void frmSomnivo::txtShutDown_Change()
 {
     m_settings.WriteSetting(SettingKey::SetTime, m_ui->txtShutDown->text());
+}
+
+void frmSomnivo::txtIdle_Change()
+{
+    m_settings.WriteSetting(SettingKey::IdleMinutes, m_ui->txtIdle->text());
+}
+
+void frmSomnivo::cmbProgram_Click()
+{
+    m_settings.WriteSetting(SettingKey::WatchProgram, m_ui->cmbProgram->currentData().toString());
 }
 
 void frmSomnivo::txtShutDown_LostFocus()

@@ -49,6 +49,16 @@ QString frmSomnivo::minuteText() const
     return m_ui->cmbMinute->currentText();
 }
 
+QString frmSomnivo::idleText() const
+{
+    return m_ui->txtIdle->text();
+}
+
+QString frmSomnivo::programText() const
+{
+    return m_ui->cmbProgram->currentData().toString();
+}
+
 int frmSomnivo::volumeValue() const
 {
     return m_volumeSlider->value();

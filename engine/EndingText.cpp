@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -78,12 +79,45 @@ QString warning(qint32 action, const QString& runFile, qint64 remainingMs)
     return filled(RunEnd::of(action).warning, timeLeft(remainingMs), fileName(runFile));
 }
 
-QString plan(qint32 action, const QString& runFile, const QTime& end, qint64 remainingMs)
+QString doing(qint32 action, const QString& runFile)
+{
+    return filled(RunEnd::of(action).plan, fileName(runFile));
+}
+
+QString at(const QString& doing, const QDateTime& now, qint64 remainingMs)
 {
     const int minutes = int(RunArithmetic::minutesLeft(remainingMs));
     return QCoreApplication::translate("EndingText", "%1 at %2 (in %n min)", nullptr, minutes)
-        .arg(filled(RunEnd::of(action).plan, fileName(runFile)),
-             end.toString(QStringLiteral("HH:mm")));
+        .arg(doing, now.addMSecs(remainingMs).toString(QStringLiteral("HH:mm")));
+}
+
+QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused)
+{
+    if (paused)
+        return QCoreApplication::translate("EndingText",
+                                           "%1 when the media ends (the media is paused)")
+            .arg(doing);
+    if (!remainingMs)
+        return QCoreApplication::translate("EndingText",
+                                           "%1 when the media ends (how long it lasts is unknown)")
+            .arg(doing);
+    const int minutes = int(RunArithmetic::minutesLeft(*remainingMs));
+    return QCoreApplication::translate("EndingText", "%1 when the media ends (in about %n min)",
+                                       nullptr, minutes)
+        .arg(doing);
+}
+
+QString afterIdle(const QString& doing, double minutes, qint64 idleMs)
+{
+    const int idle = int(std::max<qint64>(0, idleMs) / 60'000);
+    return QCoreApplication::translate(
+               "EndingText", "%1 after %2 min without input (idle for %n min)", nullptr, idle)
+        .arg(doing, QLocale().toString(minutes, 'g', 6));
+}
+
+QString whenProgramExits(const QString& doing, const QString& program)
+{
+    return QCoreApplication::translate("EndingText", "%1 when '%2' exits").arg(doing, program);
 }
 
 QString refusal(qint32 action)
@@ -120,6 +154,12 @@ QString doubt(SessionControl::Ability ability, const SessionControl::Outlook& ou
 QString cannot(SessionControl::Ability ability)
 {
     return said(Said[std::size_t(ability)].cannot);
+}
+
+QString noIdleTime()
+{
+    return QCoreApplication::translate(
+        "EndingText", "This desktop does not tell how long the computer has had no input.");
 }
 
 QString noScreenPower()

@@ -2,8 +2,10 @@
 
 #include "platform/SessionControl.h"
 
+#include <QDateTime>
 #include <QString>
-#include <QTime>
+
+#include <optional>
 
 // What the program tells the user of the end of a run; each action's own words are in its row
 // of RunEnd.
@@ -12,8 +14,16 @@ namespace EndingText {
 // "The computer will shut down in 0:59.", "wake up.sh will open in 1:05." for an action code.
 QString warning(qint32 action, const QString& runFile, qint64 remainingMs);
 
-// "Shut down at 23:40 (in 25 min)", for the notification area's tip.
-QString plan(qint32 action, const QString& runFile, const QTime& end, qint64 remainingMs);
+// What the action does, in the words of the tip: "Shut down", "Open wake up.sh".
+QString doing(qint32 action, const QString& runFile);
+
+// The tip's plan for what the run waits for: "Shut down at 23:40 (in 25 min)" (the time left
+// from now), "Shut down when the media ends (in about 23 min)", "Suspend after 30 min without
+// input (idle for 12 min)", "Lock when 'rsync' exits".
+QString at(const QString& doing, const QDateTime& now, qint64 remainingMs);
+QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused);
+QString afterIdle(const QString& doing, double minutes, qint64 idleMs);
+QString whenProgramExits(const QString& doing, const QString& program);
 
 // "The computer could not be shut down.", when the service refused the action.
 QString refusal(qint32 action);
@@ -29,6 +39,9 @@ QString doubt(SessionControl::Ability ability, const SessionControl::Outlook& ou
 
 // "This computer cannot suspend.", where the machine cannot do it at all.
 QString cannot(SessionControl::Ability ability);
+
+// "This desktop does not tell how long the computer has had no input."
+QString noIdleTime();
 
 // Said at arming, and in the warning, where a run should turn the screens off but cannot.
 QString noScreenPower();

@@ -19,4 +19,6 @@ inline constexpr QLatin1StringView PosY{"PosY"};
 inline constexpr QLatin1StringView RunFile{"RunFile"};
 inline constexpr QLatin1StringView WarnSeconds{"WarnSeconds"};
 inline constexpr QLatin1StringView PausePlayers{"PausePlayers"};
+inline constexpr QLatin1StringView IdleMinutes{"IdleMinutes"};
+inline constexpr QLatin1StringView WatchProgram{"WatchProgram"};
 } // namespace SettingKey

@@ -4,6 +4,7 @@
 #include "EndingText.h"
 #include "RunArithmetic.h"
 #include "RunEnd.h"
+#include "RunTrigger.h"
 #include "SettingKeys.h"
 #include "SleepRunHost.h"
 #include "platform/Clock.h"
@@ -48,7 +49,8 @@ QString runFileOf(const SleepRunHost& host, qint32 action)
 SleepRun::SleepRun(SleepRunHost& host, Services services, QObject* parent)
     : QObject(parent), m_host(host), m_clock(services.clock), m_session(services.session),
       m_shell(services.shell), m_players(services.players), m_locker(services.locker),
-      m_screens(services.screens)
+      m_screens(services.screens), m_idle(services.idle), m_media(services.media),
+      m_programs(services.programs)
 {
     // The timers are the window's, found under their names beneath it.
     for (QTimer* timer : {&m_timCheckEnd, &m_timer1, &m_timer3})
@@ -64,65 +66,29 @@ SleepRun::SleepRun(SleepRunHost& host, Services services, QObject* parent)
     connect(&m_timer3, &QTimer::timeout, this, &SleepRun::Timer3_Timer);
 }
 
-std::optional<double> SleepRun::sleepMinutes()
-{
-    state.ScheduleMode = storedNumber(m_host, SettingKey::Schedule, "0");
-    if (state.ScheduleMode == 0) {
-        const double minutes = RunArithmetic::countdownMinutes(m_host.countdownText());
-        // A countdown that reads as no time at all is a typing slip, never a request to shut
-        // down at once.
-        if (minutes == 0)
-            return std::nullopt;
-        return minutes;
-    }
-    const QString clock = m_clock.timeOfDayText();
-    state.NowHour = RunArithmetic::hourOf(clock);
-    state.NowMinute = RunArithmetic::minuteOf(clock);
-    const auto minutes =
-        RunArithmetic::clockTimeMinutes(clock, m_host.hourText(), m_host.minuteText());
-    const auto at = target();
-    if (!minutes || !at)
-        return std::nullopt;
-    std::tie(state.AtHour, state.AtMinute) = *at;
-    // The clock time is an instant from now on: the run, its line and its fade count to it. A
-    // daily one armed again after its end comes on a later day, whenever the re-arm comes.
-    const QDateTime now = m_clock.localNow();
-    m_daily = storedNumber(m_host, SettingKey::RunDaily, "0") == 1;
-    m_notBefore = m_arming == Arming::Again ? m_lastEnd.addDays(1) : QDate();
-    m_clockEnd =
-        RunArithmetic::clockTimeEnd(now, state.AtHour, state.AtMinute, m_daily, m_notBefore);
-    if (!m_clockEnd)
-        return double(*minutes); // a time no clock shows: the run never ends by itself
-    const qint64 ahead =
-        RunArithmetic::instantOf(*m_clockEnd, now.timeZone()) - now.toMSecsSinceEpoch();
-    return double(std::max<qint64>(0, ahead)) / 60'000;
-}
-
-std::optional<std::pair<qint32, qint32>> SleepRun::target() const
-{
-    const auto hour = Conversions::toInt32(Conversions::numberOf(m_host.hourText()));
-    const auto minute = Conversions::toInt32(Conversions::numberOf(m_host.minuteText()));
-    if (!hour || !minute)
-        return std::nullopt;
-    return std::pair(*hour, *minute);
-}
+SleepRun::~SleepRun() = default;
 
 void SleepRun::cmdRestz_Click()
 {
-    const std::optional<double> minutes = sleepMinutes();
+    // The run's length is worked out on every click, whatever the caption says.
+    state.ScheduleMode = storedNumber(m_host, SettingKey::Schedule, "0");
+    std::unique_ptr<RunTrigger> trigger = RunTrigger::forKind(
+        state.ScheduleMode, {m_host, m_clock, state, m_idle, m_media, m_programs},
+        {m_arming == Arming::Again ? m_lastEnd.addDays(1) : QDate()});
+    QString refusal;
+    const std::optional<double> minutes = trigger->minutes(&refusal);
     if (m_host.restzCaption() != SleepNowCaption) {
         disarm();
         return;
     }
-    if (minutes && state.ScheduleMode == 0 && *minutes > RunArithmetic::LongestCountdownMinutes) {
-        m_host.reportFailure(
-            tr("This countdown is too long: a run can last at most a year (%1 minutes).")
-                .arg(QLocale().toString(qint64(RunArithmetic::LongestCountdownMinutes))),
-            QString());
+    if (!refusal.isEmpty())
+        m_host.reportFailure(refusal, QString());
+    if (!minutes)
         return;
-    }
-    if (minutes)
-        arm(*minutes);
+    if (m_trigger)
+        m_trigger->stop();
+    m_trigger = std::move(trigger);
+    arm(*minutes);
 }
 
 void SleepRun::armAtStartUp()
@@ -147,16 +113,28 @@ void SleepRun::arm(double minutes)
     m_warningLeadMs = 1000LL * std::max(0, storedNumber(m_host, SettingKey::WarnSeconds, "60"));
     m_warned = false;
     m_deadline.reset();
-    m_extensionMs = 0;
     m_lastTick = state.StartTick;
+    m_doubts.clear();
     // Whoever has just logged on, or finds a daily run armed again in its minute, gets the
     // warning's full time before the end.
     if (m_arming != Arming::ByHand)
         holdBack(state.StartTick);
     checkAction();
+    QPointer<SleepRun> alive(this);
+    m_trigger->start([this, alive](const RunTrigger::Start& found) {
+        if (!alive || m_host.restzCaption() != StopCaption)
+            return;
+        if (!found.refusal.isEmpty()) {
+            cmdRestz_Click();
+            m_host.reportFailure(found.refusal, QString());
+        } else if (!found.note.isEmpty()) {
+            addDoubt(found.note);
+        }
+    });
+    if (m_host.restzCaption() != StopCaption)
+        return;
     follow(state.StartTick);
-    if (m_host.restzCaption() == StopCaption)
-        m_host.setTimeLeft(remainingMs(state.StartTick));
+    m_host.setTimeLeft(remainingMs(state.StartTick));
 }
 
 void SleepRun::checkAction()
@@ -170,7 +148,7 @@ void SleepRun::checkAction()
             if (!stillArmed() || found)
                 return;
             m_noScreenPower = true;
-            m_host.setDoubt(EndingText::noScreenPower());
+            addDoubt(EndingText::noScreenPower());
         });
     }
     if (!end.check)
@@ -180,19 +158,28 @@ void SleepRun::checkAction()
         if (!stillArmed())
             return;
         if (const QString doubt = EndingText::doubt(ability, outlook); !doubt.isEmpty())
-            m_host.setDoubt(doubt);
+            addDoubt(doubt);
     });
+}
+
+void SleepRun::addDoubt(const QString& text)
+{
+    m_doubts << text;
+    m_host.setDoubt(m_doubts.join(QStringLiteral("\n\n")));
 }
 
 void SleepRun::disarm()
 {
     m_timCheckEnd.stop();
     m_timer1.stop();
+    if (m_trigger)
+        m_trigger->stop();
     m_host.setRestzCaption(SleepNowCaption);
     m_host.setProgressX2(state.LineFullX2);
     m_host.setTimeLeft(std::nullopt);
     m_host.setVolumePollEnabled(true);
     m_host.closeWarning();
+    m_doubts.clear();
     m_host.setDoubt(QString());
     m_warned = false;
     m_plan.clear();
@@ -201,37 +188,74 @@ void SleepRun::disarm()
 
 void SleepRun::timCheckEnd_Timer()
 {
-    if (state.DiminFlag == 1) {
+    if (state.DiminFlag == 1 && m_trigger->fading()) {
         const qint64 faded = qint64(m_host.volumeValue()) - state.DiminStep;
         m_host.setVolumeValue(int(std::max<qint64>(faded, m_host.volumeBottom())));
     }
     const double now = double(m_clock.milliseconds());
-    const bool moved = followTarget(now);
-    // The line counts down to the end the run was armed for: a clock time's instant, which a
-    // new time zone moves.
-    double end = state.EndTick;
-    if (const auto scheduled = scheduledRemainingMs(now); scheduled && state.ScheduleMode != 0)
-        end = now + double(*scheduled);
-    const double fraction =
-        RunArithmetic::elapsedFraction(now, end - state.SleepSpanMs, state.SleepSpanMs);
-    m_host.setProgressX2(RunArithmetic::progressX2(state.LineFullX2, state.LineLength, fraction));
-    m_host.setTimeLeft(qint64(end - now));
+    RunTrigger::Change change = m_trigger->follow(now);
 
     // After a jump rather than time running out (the machine slept, the clock was put forward),
     // whoever is there gets the warning's full time before the end, however often it happens. A
-    // time the user moved is no jump.
+    // time the user or the media moved is no jump.
     const double elapsed = now - m_lastTick;
     const qint64 remaining = remainingMs(now).value_or(std::numeric_limits<qint64>::max());
-    const bool jumped =
-        elapsed > SleepGapMs ||
-        (!moved && double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs);
+    const bool jumped = elapsed > SleepGapMs ||
+                        (change == RunTrigger::Change::None &&
+                         double(m_lastRemainingMs) - double(remaining) > elapsed + SleepGapMs);
     m_lastTick = now;
-    if (jumped)
+    if (jumped) {
+        if (const RunTrigger::Change woke = m_trigger->woke(now); woke != RunTrigger::Change::None)
+            change = woke;
         holdBack(now);
+    }
+    if (change == RunTrigger::Change::StartedAgain)
+        startAgain(now);
+    else if (change == RunTrigger::Change::EndMoved)
+        endMoved(now);
+
+    const std::optional<double> done = m_trigger->fractionDone(now);
+    m_host.setProgressX2(
+        RunArithmetic::progressX2(state.LineFullX2, state.LineLength, done.value_or(0)));
+    m_host.setTimeLeft(remainingMs(now));
+
+    // A moment nobody could see coming (the media's end, a program's exit): the players pause
+    // at once, and the action waits until the warning has stood its time.
+    if (!m_deadline && !m_trigger->foreseen() && m_trigger->reached(now)) {
+        const double warningStands = (m_warned ? m_warnedAt : now) + double(m_warningLeadMs);
+        m_deadline = std::max({now, warningStands, now + double(m_trigger->afterwardsMs())});
+        m_players.pausePlaying([] {});
+    }
     if (hasEnded(now))
         endRun();
     else
         follow(now);
+}
+
+void SleepRun::startAgain(double)
+{
+    // The user is back: the warning goes and the faded volume comes back.
+    m_deadline.reset();
+    if (m_warned) {
+        m_host.closeWarning();
+        m_warned = false;
+    }
+    if (state.DiminFlag == 1)
+        m_host.restoreVolume(m_host.currentVolume());
+}
+
+void SleepRun::endMoved(double now)
+{
+    // The user's new time holds over an end put off after a jump; the fade reaches silence at
+    // the new end, and a warning shows only when that end is near.
+    m_deadline.reset();
+    const std::optional<qint64> remaining = remainingMs(now);
+    if (remaining && *remaining > 0)
+        state.DiminStep = RunArithmetic::fadeStep(m_host.volumeValue(), *remaining / 60'000.0);
+    if (m_warned && remaining.value_or(0) > m_warningLeadMs) {
+        m_host.closeWarning();
+        m_warned = false;
+    }
 }
 
 void SleepRun::holdBack(double now)
@@ -249,68 +273,28 @@ std::optional<qint64> SleepRun::remainingMs(double now) const
 {
     if (m_deadline)
         return qint64(*m_deadline - now);
-    return scheduledRemainingMs(now);
-}
-
-std::optional<qint64> SleepRun::scheduledRemainingMs(double now) const
-{
-    if (state.ScheduleMode == 0)
-        return qint64(state.EndTick - now);
-    if (!m_clockEnd)
-        return std::nullopt;
-    const QDateTime wall = m_clock.localNow();
-    return RunArithmetic::instantOf(*m_clockEnd, wall.timeZone()) + m_extensionMs -
-           wall.toMSecsSinceEpoch();
-}
-
-bool SleepRun::followTarget(double now)
-{
-    if (state.ScheduleMode == 0)
-        return false;
-    // The time is read afresh, so changing it during the run moves the end.
-    const QString clock = m_clock.timeOfDayText();
-    state.NowHour = RunArithmetic::hourOf(clock);
-    state.NowMinute = RunArithmetic::minuteOf(clock);
-    const auto at = target();
-    if (!at) {
-        m_clockEnd.reset();
-        return false;
-    }
-    if (m_clockEnd && *at == std::pair(state.AtHour, state.AtMinute))
-        return false;
-    std::tie(state.AtHour, state.AtMinute) = *at;
-    m_clockEnd = RunArithmetic::clockTimeEnd(m_clock.localNow(), state.AtHour, state.AtMinute,
-                                             m_daily, m_notBefore);
-    // The user's new time holds over "+10 min" and over an end put off after a jump; the fade
-    // reaches silence at the new end, and a warning shows only when that end is near.
-    m_extensionMs = 0;
-    m_deadline.reset();
-    if (const auto remaining = remainingMs(now); remaining && *remaining > 0)
-        state.DiminStep = RunArithmetic::fadeStep(m_host.volumeValue(), *remaining / 60'000.0);
-    if (m_warned) {
-        m_host.closeWarning();
-        m_warned = false;
-    }
-    return true;
+    return m_trigger->remainingMs(now);
 }
 
 void SleepRun::follow(double now)
 {
     const std::optional<qint64> remaining = remainingMs(now);
     m_lastRemainingMs = remaining.value_or(std::numeric_limits<qint64>::max());
-    if (!remaining)
-        return;
-    if (!m_warned && *remaining <= m_warningLeadMs) {
+    if (remaining && !m_warned && *remaining <= m_warningLeadMs) {
         m_warned = true;
+        m_warnedAt = now;
         m_warningToldMs = *remaining;
         m_host.showWarning();
-    } else if (m_warned && m_warningToldMs - *remaining >= NotificationStepMs) {
+    } else if (remaining && m_warned && m_warningToldMs - *remaining >= NotificationStepMs) {
         m_warningToldMs = *remaining;
         m_host.refreshWarning();
     }
-    const QString plan =
-        EndingText::plan(state.ActionIndex, runFileOf(m_host, state.ActionIndex),
-                         m_clock.localNow().addMSecs(*remaining).time(), *remaining);
+    if (!remaining && m_trigger->foreseen())
+        return; // a clock time the clock never shows
+    const QString doing =
+        EndingText::doing(state.ActionIndex, runFileOf(m_host, state.ActionIndex));
+    const QString plan = m_deadline ? EndingText::at(doing, m_clock.localNow(), *remaining)
+                                    : m_trigger->plan(doing, remaining);
     if (plan != m_plan)
         m_host.setPlan(m_plan = plan);
 }
@@ -336,10 +320,8 @@ void SleepRun::extend()
         return;
     if (m_deadline)
         *m_deadline += ExtensionMs;
-    else if (state.ScheduleMode == 0)
-        state.EndTick += ExtensionMs;
     else
-        m_extensionMs += ExtensionMs;
+        m_trigger->extend(ExtensionMs);
     state.SleepSpanMs += ExtensionMs;
     // The fade spreads what is left of the volume over what is left of the run.
     const double now = double(m_clock.milliseconds());
@@ -354,11 +336,7 @@ bool SleepRun::hasEnded(double now) const
 {
     if (m_deadline)
         return now > *m_deadline;
-    if (state.ScheduleMode == 0)
-        return now > state.EndTick;
-    // Once the clock has passed the instant; a clock that never shows the time never ends it.
-    const auto remaining = scheduledRemainingMs(now);
-    return remaining && *remaining < 0;
+    return m_trigger->foreseen() && m_trigger->reached(now);
 }
 
 void SleepRun::endRun()
@@ -416,7 +394,7 @@ void SleepRun::act(const Mixer::Reading& volume)
     case RunEnd::Means::PauseOnly:
         break;
     }
-    if (end.stays && state.ScheduleMode != 0 &&
+    if (end.stays && m_trigger->repeatsDaily() &&
         storedNumber(m_host, SettingKey::RunDaily, "0") == 1)
         m_timer3.start();
 }

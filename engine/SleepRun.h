@@ -5,13 +5,20 @@
 #include "platform/Mixer.h"
 #include "platform/SessionControl.h"
 
+#include <QDate>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 class Clock;
+class IdleSource;
 class MediaPlayers;
+class MediaWatch;
+class ProcessWatch;
+class RunTrigger;
 class ScreenLocker;
 class ScreenPower;
 class Shell;
@@ -39,9 +46,13 @@ public:
         MediaPlayers& players;
         ScreenLocker& locker;
         ScreenPower& screens;
+        IdleSource& idle;
+        MediaWatch& media;
+        ProcessWatch& programs;
     };
 
     SleepRun(SleepRunHost& host, Services services, QObject* parent = nullptr);
+    ~SleepRun() override;
 
     RunState state;
 
@@ -68,26 +79,22 @@ public:
     QTimer& timer3() { return m_timer3; }
 
 private:
-    // The run's length in minutes for the current inputs; nothing when they cannot be armed.
-    std::optional<double> sleepMinutes();
     void arm(double minutes);
     void disarm();
     bool hasEnded(double now) const;
-    // Milliseconds until the end, as the end check will see it; nothing when it never comes.
+    // Milliseconds until the end, as the end check will see it; nothing when it is not known.
     std::optional<qint64> remainingMs(double now) const;
-    // The same until the end the run was armed for (and moved by "+10 min"), however it was
-    // put off after a jump.
-    std::optional<qint64> scheduledRemainingMs(double now) const;
-    // The hour and minute texts as numbers; nothing when they do not fit.
-    std::optional<std::pair<qint32, qint32>> target() const;
-    // A clock-time run's end follows its hour and minute as they are changed, and its fade with
-    // it; true when it moved.
-    bool followTarget(double now);
     // An end that comes sooner than the warning's time without the user asking for it (after a
     // jump, at logon, at a daily re-arm) is put off until the warning has stood for that time.
     void holdBack(double now);
+    // The user came back during a run that waits for time without input.
+    void startAgain(double now);
+    // The end came nearer or went further: the fade and the warning follow it.
+    void endMoved(double now);
     // Shows the warning when its time has come, and keeps the tip's plan current.
     void follow(double now);
+    // What the user is told at arming of why the run may not go as planned, all at once.
+    void addDoubt(const QString& text);
     void checkAction();
     void endRun();
     void act(const Mixer::Reading& volume);
@@ -103,24 +110,25 @@ private:
     MediaPlayers& m_players;
     ScreenLocker& m_locker;
     ScreenPower& m_screens;
+    IdleSource& m_idle;
+    MediaWatch& m_media;
+    ProcessWatch& m_programs;
     QTimer m_timCheckEnd;
     QTimer m_timer1;
     QTimer m_timer3;
+    std::unique_ptr<RunTrigger> m_trigger; // what the run that is armed, or was last, waits for
 
     // Around the end, for the run that is armed.
     qint64 m_warningLeadMs = 0;
     bool m_warned = false;
+    double m_warnedAt = 0;
     qint64 m_warningToldMs = 0; // the time left that the notification last told
     double m_lastTick = 0;
     qint64 m_lastRemainingMs = 0;
-    // After the end was jumped to (a machine that slept, a clock put forward) or comes too soon
-    // after start-up: when the action comes instead.
+    // After the end was jumped to (a machine that slept, a clock put forward), comes too soon
+    // after start-up, or came without being seen coming: when the action comes instead.
     std::optional<double> m_deadline;
-    std::optional<RunArithmetic::ClockTimeEnd> m_clockEnd; // nothing: the clock never shows it
-    qint64 m_extensionMs = 0; // a clock-time run's end, moved on by "+10 min"
-    bool m_daily = false;     // a daily clock time: it ends once a day
-    QDate m_notBefore;        // a daily run armed again ends on no earlier day than this
-    QDate m_lastEnd;          // the day the last run ended, in the clock's time
+    QDate m_lastEnd; // the day the last run ended, in the clock's time
     // Who presses the button: the user (or the command line), start-up, or the daily re-arm.
     enum class Arming
     {
@@ -129,5 +137,6 @@ private:
         Again
     } m_arming = Arming::ByHand;
     bool m_noScreenPower = false; // found at arming: this desktop cannot turn the screens off
+    QStringList m_doubts;
     QString m_plan;
 };

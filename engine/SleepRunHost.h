@@ -21,6 +21,9 @@ public:
     virtual QString countdownText() const = 0;
     virtual QString hourText() const = 0;
     virtual QString minuteText() const = 0;
+    // The minutes without input a run waits for, as typed; the program whose exit it waits for.
+    virtual QString idleText() const = 0;
+    virtual QString programText() const = 0;
 
     // The volume slider, in slider units; setting it writes the volume.
     virtual int volumeValue() const = 0;

@@ -28,9 +28,5 @@ public:
     virtual void stop() = 0;
     // Whether every process watched has exited (where the system cannot tell at once, found out
     // by looking).
-    virtual bool allExited() = 0;
-
-signals:
-    // The last process watched has exited.
-    void exited();
+    virtual bool allExited() const = 0;
 };

@@ -48,38 +48,47 @@
         <translation>--action runfile necesita --run-file PATH</translation>
     </message>
     <message>
-        <source>--in and --at cannot be used together</source>
-        <translation>--in y --at no se pueden usar a la vez</translation>
-    </message>
-    <message>
-        <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation>--in admite los minutos como un número, por ejemplo 30 o 0.5, no %1</translation>
-    </message>
-    <message>
-        <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation>--in admite como máximo %1 caracteres, igual que la casilla de los minutos, no %2</translation>
-    </message>
-    <message>
-        <source>--in needs more than 0 minutes</source>
-        <translation>--in necesita más de 0 minutos</translation>
-    </message>
-    <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
         <translation>--at admite una hora entre 00:00 y 23:59, no %1</translation>
-    </message>
-    <message>
-        <source>%1 needs --in or --at</source>
-        <translation>%1 necesita --in o --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
         <translation>no existe el archivo: %1</translation>
     </message>
     <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such process: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs more than 0 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: somnivo [OPTION...]
-A sleep timer: at the end of a countdown or at a clock time it logs off, shuts
-down, restarts, suspends, hibernates, locks the screen, turns the screens off,
-opens a file or only pauses the players, optionally fading the volume and
+A sleep timer: at the end of a countdown, at a clock time, after a while without
+input, when the media playing now ends or when a program exits, it logs off,
+shuts down, restarts, suspends, hibernates, locks the screen, turns the screens
+off, opens a file or only pauses the players, optionally fading the volume and
 blacking out the screen. Without options it shows its window. With them it arms
 or stops a run in the copy already running, or starts one with it, as if the
 window had been used.
@@ -87,6 +96,11 @@ window had been used.
   --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, 0.5)
   --at HH:MM          end the run at this clock time
   --daily             with --at: arm again at every start of the program
+  --idle MINUTES      end the run after MINUTES minutes without input
+  --media-end         end the run when the media playing now ends
+  --after-exit PID|NAME
+                      end the run when this process, or every process of
+                      yours with this name, has exited
   --action ACTION     what to do at the end (default: as last chosen):
                       %1
   --run-file PATH     with --action runfile: the file to open at the end
@@ -94,26 +108,7 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation>Uso: somnivo [OPCIÓN...]
-Un temporizador para dormir: al final de una cuenta atrás o a una hora dada
-cierra la sesión, apaga, reinicia, suspende, hiberna, bloquea la pantalla,
-apaga las pantallas, abre un archivo o solo pausa los reproductores, y si se
-quiere baja el volumen poco a poco y oscurece la pantalla. Sin opciones muestra
-su ventana. Con ellas activa o detiene un temporizador en la copia que ya está
-en marcha, o se inicia con él, como si se hubiera usado la ventana.
-
-  --in MINUTES        terminar el temporizador dentro de MINUTES minutos (como
-                      máximo 4 caracteres: 30, 0.5)
-  --at HH:MM          terminar el temporizador a esta hora
-  --daily             con --at: volver a activarlo cada vez que se inicie el
-                      programa
-  --action ACTION     qué hacer al final (predeterminado: lo último elegido):
-                      %1
-  --run-file PATH     con --action runfile: el archivo que abrir al final
-  --stop              detener el temporizador en curso
-  --help              mostrar esta ayuda y salir
-  --version           mostrar la versión y salir
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -208,6 +203,36 @@ en marcha, o se inicia con él, como si se hubiera usado la ventana.
     <message>
         <source>sleep</source>
         <translation>suspensión</translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (the media is paused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (how long it lasts is unknown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends (in about %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 min without input (idle for %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 when &apos;%2&apos; exits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop does not tell how long the computer has had no input.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -326,6 +351,30 @@ en marcha, o se inicia con él, como si se hubiera usado la ventana.
     <message>
         <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
         <translation>Esta cuenta atrás es demasiado larga: puede durar como máximo un año (%1 minutos).</translation>
+    </message>
+    <message>
+        <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While a program keeps the screen on, this desktop does not count time without input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No media is playing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the program to wait for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not running.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -574,6 +623,48 @@ en marcha, o se inicia con él, como si se hubiera usado la ventana.
         <source>In</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
         <translation>En</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aft&amp;er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes &amp;without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the media playin&amp;g now ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program exits</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e&amp;xits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

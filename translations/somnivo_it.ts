@@ -48,38 +48,47 @@
         <translation>--action runfile richiede --run-file PATH</translation>
     </message>
     <message>
-        <source>--in and --at cannot be used together</source>
-        <translation>--in e --at non possono essere usati insieme</translation>
-    </message>
-    <message>
-        <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation>--in accetta i minuti come numero, ad esempio 30 o 0.5, non %1</translation>
-    </message>
-    <message>
-        <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation>--in accetta al massimo %1 caratteri, come la casella dei minuti, non %2</translation>
-    </message>
-    <message>
-        <source>--in needs more than 0 minutes</source>
-        <translation>--in richiede più di 0 minuti</translation>
-    </message>
-    <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
         <translation>--at accetta un orario tra 00:00 e 23:59, non %1</translation>
-    </message>
-    <message>
-        <source>%1 needs --in or --at</source>
-        <translation>%1 richiede --in o --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
         <translation>file inesistente: %1</translation>
     </message>
     <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such process: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs more than 0 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: somnivo [OPTION...]
-A sleep timer: at the end of a countdown or at a clock time it logs off, shuts
-down, restarts, suspends, hibernates, locks the screen, turns the screens off,
-opens a file or only pauses the players, optionally fading the volume and
+A sleep timer: at the end of a countdown, at a clock time, after a while without
+input, when the media playing now ends or when a program exits, it logs off,
+shuts down, restarts, suspends, hibernates, locks the screen, turns the screens
+off, opens a file or only pauses the players, optionally fading the volume and
 blacking out the screen. Without options it shows its window. With them it arms
 or stops a run in the copy already running, or starts one with it, as if the
 window had been used.
@@ -87,6 +96,11 @@ window had been used.
   --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, 0.5)
   --at HH:MM          end the run at this clock time
   --daily             with --at: arm again at every start of the program
+  --idle MINUTES      end the run after MINUTES minutes without input
+  --media-end         end the run when the media playing now ends
+  --after-exit PID|NAME
+                      end the run when this process, or every process of
+                      yours with this name, has exited
   --action ACTION     what to do at the end (default: as last chosen):
                       %1
   --run-file PATH     with --action runfile: the file to open at the end
@@ -94,25 +108,7 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation>Uso: somnivo [OPZIONE...]
-Un timer per addormentarsi: alla fine di un conto alla rovescia o a un orario
-dato termina la sessione, spegne, riavvia, sospende, iberna, blocca lo schermo,
-spegne gli schermi, apre un file o mette solo in pausa i lettori, se richiesto
-abbassando gradualmente il volume e oscurando lo schermo. Senza opzioni mostra
-la sua finestra. Con le opzioni avvia o ferma un timer nella copia già in
-esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
-
-  --in MINUTES        termina il timer tra MINUTES minuti (al massimo 4
-                      caratteri: 30, 0.5)
-  --at HH:MM          termina il timer a quest&apos;ora
-  --daily             con --at: riattiva il timer a ogni avvio del programma
-  --action ACTION     cosa fare alla fine (predefinito: l&apos;ultima scelta fatta):
-                      %1
-  --run-file PATH     con --action runfile: il file da aprire alla fine
-  --stop              ferma il timer in corso
-  --help              mostra questo aiuto ed esci
-  --version           mostra la versione ed esci
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -207,6 +203,36 @@ esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
     <message>
         <source>sleep</source>
         <translation>sospensione</translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (the media is paused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (how long it lasts is unknown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends (in about %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 min without input (idle for %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 when &apos;%2&apos; exits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop does not tell how long the computer has had no input.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -325,6 +351,30 @@ esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
     <message>
         <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
         <translation>Questo conto alla rovescia è troppo lungo: può durare al massimo un anno (%1 minuti).</translation>
+    </message>
+    <message>
+        <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While a program keeps the screen on, this desktop does not count time without input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No media is playing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the program to wait for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not running.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -573,6 +623,48 @@ esecuzione, oppure si avvia con esso, come se si fosse usata la finestra.
         <source>In</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
         <translation>Tra</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aft&amp;er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes &amp;without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the media playin&amp;g now ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program exits</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e&amp;xits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

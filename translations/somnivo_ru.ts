@@ -48,38 +48,47 @@
         <translation>для --action runfile нужен --run-file PATH</translation>
     </message>
     <message>
-        <source>--in and --at cannot be used together</source>
-        <translation>--in и --at нельзя использовать вместе</translation>
-    </message>
-    <message>
-        <source>--in takes minutes as a number such as 30 or 0.5, not %1</source>
-        <translation>--in принимает число минут, например 30 или 0.5, а не %1</translation>
-    </message>
-    <message>
-        <source>--in takes at most %1 characters, as the minutes box does, not %2</source>
-        <translation>--in принимает не более %1 симв., как и поле минут, а не %2</translation>
-    </message>
-    <message>
-        <source>--in needs more than 0 minutes</source>
-        <translation>--in требует больше 0 минут</translation>
-    </message>
-    <message>
         <source>--at takes a clock time from 00:00 to 23:59, not %1</source>
         <translation>--at принимает время от 00:00 до 23:59, а не %1</translation>
-    </message>
-    <message>
-        <source>%1 needs --in or --at</source>
-        <translation>%1 требует --in или --at</translation>
     </message>
     <message>
         <source>no such file: %1</source>
         <translation>нет такого файла: %1</translation>
     </message>
     <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such process: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs more than 0 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: somnivo [OPTION...]
-A sleep timer: at the end of a countdown or at a clock time it logs off, shuts
-down, restarts, suspends, hibernates, locks the screen, turns the screens off,
-opens a file or only pauses the players, optionally fading the volume and
+A sleep timer: at the end of a countdown, at a clock time, after a while without
+input, when the media playing now ends or when a program exits, it logs off,
+shuts down, restarts, suspends, hibernates, locks the screen, turns the screens
+off, opens a file or only pauses the players, optionally fading the volume and
 blacking out the screen. Without options it shows its window. With them it arms
 or stops a run in the copy already running, or starts one with it, as if the
 window had been used.
@@ -87,6 +96,11 @@ window had been used.
   --in MINUTES        end the run in MINUTES minutes (at most 4 characters: 30, 0.5)
   --at HH:MM          end the run at this clock time
   --daily             with --at: arm again at every start of the program
+  --idle MINUTES      end the run after MINUTES minutes without input
+  --media-end         end the run when the media playing now ends
+  --after-exit PID|NAME
+                      end the run when this process, or every process of
+                      yours with this name, has exited
   --action ACTION     what to do at the end (default: as last chosen):
                       %1
   --run-file PATH     with --action runfile: the file to open at the end
@@ -94,27 +108,7 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation>Использование: somnivo [ПАРАМЕТР...]
-Таймер сна: по окончании отсчёта или в заданное время он завершает сеанс,
-выключает или перезагружает компьютер, переводит его в режим сна или
-гибернации, блокирует экран, выключает экраны, открывает файл или только
-ставит проигрыватели на паузу, при желании плавно убавляя громкость и
-затемняя экран. Без параметров показывает своё окно. С параметрами запускает
-или останавливает отсчёт в уже работающей копии программы либо запускает
-новую копию с этим отсчётом, как если бы использовалось окно.
-
-  --in MINUTES        завершить отсчёт через MINUTES минут
-                      (не более 4 символов: 30, 0.5)
-  --at HH:MM          завершить отсчёт в указанное время
-  --daily             вместе с --at: снова запускать отсчёт при каждом
-                      запуске программы
-  --action ACTION     что сделать в конце (по умолчанию — последнее выбранное):
-                      %1
-  --run-file PATH     вместе с --action runfile: файл, открываемый в конце
-  --stop              остановить идущий отсчёт
-  --help              показать эту справку и выйти
-  --version           показать версию и выйти
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -210,6 +204,38 @@ window had been used.
     <message>
         <source>sleep</source>
         <translation>сон</translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (the media is paused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 when the media ends (how long it lasts is unknown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends (in about %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 min without input (idle for %n min)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 when &apos;%2&apos; exits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop does not tell how long the computer has had no input.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -328,6 +354,30 @@ window had been used.
     <message>
         <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
         <translation>Слишком долгий отсчёт: он может длиться не больше года (%1 минут).</translation>
+    </message>
+    <message>
+        <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While a program keeps the screen on, this desktop does not count time without input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No media is playing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the program to wait for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not running.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -577,6 +627,48 @@ window had been used.
         <source>In</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
         <translation>Через</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aft&amp;er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes &amp;without input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the media playin&amp;g now ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program exits</source>
+        <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e&amp;xits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

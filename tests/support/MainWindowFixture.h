@@ -7,6 +7,7 @@
 #include "FakeSessionControl.h"
 #include "FakeShell.h"
 #include "FakeTrayIconBackend.h"
+#include "FakeTriggers.h"
 #include "FakeWindowSystem.h"
 #include "app/ApplicationSetup.h"
 #include "app/SettingsStore.h"
@@ -89,7 +90,7 @@ struct MainWindowFixture
     {
         window = std::make_unique<frmSomnivo>(
             settings, PlatformServices{clock, mixer, session, shell, autostart, tray, windowSystem,
-                                       players, notifier, screens, screens});
+                                       players, notifier, screens, screens, idle, media, programs});
         if (load)
             window->Form_Load();
         return *window;
@@ -180,6 +181,9 @@ struct MainWindowFixture
     FakeMediaPlayers players;
     FakeNotifier notifier;
     FakeScreens screens;
+    FakeIdleSource idle;
+    FakeMediaWatch media;
+    FakeProcessWatch programs;
     SettingsStore settings{[] { return u"/usr/bin/somnivo"_s; }};
     std::unique_ptr<frmSomnivo> window;
 };

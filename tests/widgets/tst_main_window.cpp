@@ -86,7 +86,7 @@ private slots:
                                      sleepNow->parentWidget());
         stop->setGeometry(sleepNow->geometry());
         stop->setFont(sleepNow->font());
-        for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 223}),
+        for (const auto& [window, size] : {std::pair<QWidget*, QSize>(&main, {336, 289}),
                                            {&runFile, {314, 59}},
                                            {&about, {329, 132}},
                                            {&warning, warning.size()}}) {

@@ -447,6 +447,79 @@ private slots:
         }
     }
 
+    QString tip() const { return f->window->trayIcon().TrayTip().section(u'\n', 1); }
+
+    // After so many minutes without input: the fade follows the idle time, the warning comes a
+    // lead before the end; input withdraws it and gives the volume back, and the count starts
+    // again, as it does after the machine slept.
+    void aRunWithoutInputStartsAgainAtEveryInput()
+    {
+        f.emplace().mixer.value = 40000;
+        f->create();
+        f->store(u"Schedule=2"_s);
+        f->control<QLineEdit>("txtIdle")->setText(u"2"_s);
+        button()->click();
+        emit f->idle.idle(0);
+        QCOMPARE(tickUntilIdle(30), -1);
+        QCOMPARE(std::tuple(warningShown(), tip(), volume().value() < 20000),
+                 std::tuple(u"The computer will shut down in 1:00."_s,
+                            u"Shut down after 2 min without input (idle for 1 min)"_s, true));
+        emit f->idle.active();
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(std::tuple(warningShown(), volume().value(), f->mixer.restores.size()),
+                 std::tuple(QString(), 20000, qsizetype(1)));
+        emit f->idle.idle(1000);
+        f->clock.advance(600'000); // asleep, not idle
+        QCOMPARE(tickUntilIdle(1), -1);
+        QCOMPARE(tickUntilIdle(70), 60);
+        QCOMPARE(f->session.requests, QList<quint32>{13});
+    }
+
+    // The end of the media, or of a program, comes unforeseen: none to wait for, and the run is
+    // not armed; the tip says what it waits for; when the moment comes the players pause at
+    // once and the warning stands its full time before the action. An estimate of the media's
+    // time left brings the warning before it instead, and the fade over it.
+    void aMomentNobodyForeseesGetsTheWarningAfterIt_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<qint64>("estimateMs"); // -1: none
+        QTest::addColumn<QString>("waiting");   // the tip, or the refusal
+        QTest::addColumn<int>("endTick");       // after the moment
+        QTest::newRow("no media") << 3 << -1LL << u"No media is playing. / "_s << 0;
+        QTest::newRow("media, no length")
+            << 3 << -1LL << u"Shut down when the media ends (how long it lasts is unknown)"_s << 32;
+        QTest::newRow("media, 50 s left") // warned at once: long enough by its end
+            << 3 << 50'000LL << u"Shut down when the media ends (in about 1 min)"_s << 2;
+        QTest::newRow("no program") << 4 << -1LL << u"'rsync' is not running. / "_s << 0;
+        QTest::newRow("program") << 4 << -1LL << u"Shut down when 'rsync' exits"_s << 32;
+    }
+    void aMomentNobodyForeseesGetsTheWarningAfterIt()
+    {
+        QFETCH(int, kind);
+        QFETCH(qint64, estimateMs);
+        QFETCH(QString, waiting);
+        QFETCH(int, endTick);
+        f.emplace().store(u"Schedule=%1 WatchProgram=rsync"_s.arg(kind));
+        f->media.playing = endTick > 0;
+        if (estimateMs >= 0)
+            f->media.now.remainingMs = estimateMs;
+        if (endTick > 0)
+            f->programs.running = {{u"rsync"_s, {}, 42}};
+        f->create();
+        button()->click();
+        QCOMPARE(endTick > 0 ? tip() : message(), waiting);
+        QCOMPARE(status(), endTick > 0 ? armed : idle);
+        if (endTick == 0)
+            return;
+        QCOMPARE(tickUntilIdle(40), -1);
+        QCOMPARE(warningShown().isEmpty(), estimateMs < 0);
+        f->media.now = {true, false, std::nullopt};
+        f->programs.exited = true;
+        QCOMPARE(tickUntilIdle(40), endTick);
+        QCOMPARE(std::pair(f->players.pauses, f->session.requests),
+                 std::pair(2, QList<quint32>{13}));
+    }
+
     // Start-up and the poll show what they read and never write it: a level finer than the
     // slider and the balance stay as they are.
     void readingTheVolumeNeverWritesIt()
