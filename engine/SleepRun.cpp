@@ -9,6 +9,7 @@
 #include "SleepRunHost.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayers.h"
+#include "platform/MediaWatch.h"
 #include "platform/ScreenLocker.h"
 #include "platform/ScreenPower.h"
 #include "platform/SessionControl.h"
@@ -64,6 +65,14 @@ SleepRun::SleepRun(SleepRunHost& host, Services services, QObject* parent)
     connect(&m_timCheckEnd, &QTimer::timeout, this, &SleepRun::timCheckEnd_Timer);
     connect(&m_timer1, &QTimer::timeout, this, &SleepRun::Timer1_Timer);
     connect(&m_timer3, &QTimer::timeout, this, &SleepRun::Timer3_Timer);
+    // The media's end is met at once, not at the next tick: the next item must not play on.
+    connect(&m_media, &MediaWatch::changed, this, [this] {
+        if (m_host.restzCaption() != StopCaption)
+            return;
+        const double now = double(m_clock.milliseconds());
+        meetUnforeseen(now);
+        follow(now);
+    });
 }
 
 SleepRun::~SleepRun() = default;
@@ -219,17 +228,22 @@ void SleepRun::timCheckEnd_Timer()
         RunArithmetic::progressX2(state.LineFullX2, state.LineLength, done.value_or(0)));
     m_host.setTimeLeft(remainingMs(now));
 
-    // A moment nobody could see coming (the media's end, a program's exit): the players pause
-    // at once, and the action waits until the warning has stood its time.
-    if (!m_deadline && !m_trigger->foreseen() && m_trigger->reached(now)) {
-        const double warningStands = (m_warned ? m_warnedAt : now) + double(m_warningLeadMs);
-        m_deadline = std::max({now, warningStands, now + double(m_trigger->afterwardsMs())});
-        m_players.pausePlaying([] {});
-    }
+    meetUnforeseen(now);
     if (hasEnded(now))
         endRun();
     else
         follow(now);
+}
+
+void SleepRun::meetUnforeseen(double now)
+{
+    // A moment nobody could see coming (the media's end, a program's exit): the players pause
+    // at once, and the action waits until the warning has stood its time.
+    if (m_deadline || m_trigger->foreseen() || !m_trigger->reached(now))
+        return;
+    const double warningStands = (m_warned ? m_warnedAt : now) + double(m_warningLeadMs);
+    m_deadline = std::max({now, warningStands, now + double(m_trigger->afterwardsMs())});
+    m_players.pausePlaying([] {});
 }
 
 void SleepRun::startAgain(double)

@@ -87,6 +87,8 @@ private:
     // An end that comes sooner than the warning's time without the user asking for it (after a
     // jump, at logon, at a daily re-arm) is put off until the warning has stood for that time.
     void holdBack(double now);
+    // The moment a run waits for came unforeseen: the players pause, the warning gets its time.
+    void meetUnforeseen(double now);
     // The user came back during a run that waits for time without input.
     void startAgain(double now);
     // The end came nearer or went further: the fade and the warning follow it.

@@ -31,8 +31,8 @@ MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
 MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
 MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
 WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
-SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 210), (245, 210), (183, 166)  # in the main window
-RUN_FILE = (240, 95)
+SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 276), (245, 276), (183, 232)  # in the main window
+RUN_FILE = (240, 161)
 
 
 def wait_for(predicate, timeout=10.0, step=0.05):

@@ -41,6 +41,9 @@ class Accessibility(unittest.TestCase):
             named = [("text", "Minutes from now on"), ("combo box", "Hour"),
                      ("combo box", "Minute"), ("scroll bar", "Volume"), ("radio button", "In"),
                      ("radio button", "Pause Only"), ("check box", "Diminuendo"),
+                     ("radio button", "After"), ("text", "Minutes without input"),
+                     ("radio button", "When the media playing now ends"),
+                     ("radio button", "When a program exits"), ("combo box", "Program"),
                      ("push button", "Sleep Now!"), ("push button", "About"),
                      ("link", "example.org")]
             for role, name in named:

@@ -41,6 +41,13 @@ class Keyboard(unittest.TestCase):
             self.assertTrue(stored(Schedule="1"), s.settings())
             keys("alt+i")
             self.assertTrue(stored(Schedule="0"), s.settings())
+            # The other kinds of run, each by its access key; the minutes without input typed.
+            keys("alt+e", "Tab")
+            s.xdotool("type", "45")
+            self.assertTrue(stored(Schedule="2", IdleMinutes="45"), s.settings())
+            for key, kind in (("alt+g", "3"), ("alt+x", "4"), ("alt+i", "0")):
+                keys(key)
+                self.assertTrue(stored(Schedule=kind), s.settings())
             keys("alt+f")
             self.assertTrue(active("Run File"), "Run File did not open")
             keys("alt+c")  # Escape does not close it: only its buttons do
