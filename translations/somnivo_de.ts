@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit erwartet eine Prozess-ID oder einen Programmnamen, nicht %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess nicht vorhanden: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet die Minuten als Zahl wie 30 oder 0.5, nicht %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erlaubt wie das Minutenfeld höchstens %2 Zeichen, nicht %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht mehr als 0 Minuten</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht --in, --at, --idle, --media-end oder --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,34 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: somnivo [OPTION...]
+Ein Einschlaf-Timer: Am Ende eines Countdowns, zu einer Uhrzeit, nach einer
+Weile ohne Eingabe, wenn die aktuelle Wiedergabe endet oder wenn ein Programm
+beendet wird, meldet er ab, fährt herunter, startet neu, wechselt in den
+Standby-Modus oder in den Ruhezustand, sperrt den Bildschirm, schaltet die
+Bildschirme aus, öffnet eine Datei oder pausiert nur die Player; auf Wunsch
+blendet er dabei die Lautstärke aus und schaltet den Bildschirm schwarz. Ohne
+Optionen zeigt er sein Fenster. Mit Optionen stellt oder stoppt er einen Timer
+in der bereits laufenden Instanz oder startet selbst mit diesem Timer, als wäre
+das Fenster bedient worden.
+
+  --in MINUTES        Timer nach MINUTES Minuten ablaufen lassen (höchstens
+                      4 Zeichen: 30, 0.5)
+  --at HH:MM          Timer um diese Uhrzeit ablaufen lassen
+  --daily             mit --at: bei jedem Programmstart erneut stellen
+  --idle MINUTES      Timer nach MINUTES Minuten ohne Eingabe ablaufen lassen
+  --media-end         Timer ablaufen lassen, wenn die aktuelle Wiedergabe endet
+  --after-exit PID|NAME
+                      Timer ablaufen lassen, wenn dieser Prozess oder jeder
+                      Ihrer Prozesse mit diesem Namen beendet ist
+  --action ACTION     was am Ende geschieht (Vorgabe: die zuletzt gewählte
+                      Aktion):
+                      %1
+  --run-file PATH     mit --action runfile: die am Ende zu öffnende Datei
+  --stop              den laufenden Timer stoppen
+  --help              diese Hilfe anzeigen und beenden
+  --version           die Version anzeigen und beenden
+</translation>
     </message>
 </context>
 <context>
@@ -206,33 +233,33 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wenn die Wiedergabe endet (die Wiedergabe ist pausiert)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wenn die Wiedergabe endet (ihre Dauer ist unbekannt)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, wenn die Wiedergabe endet (in etwa %n Min.)</numerusform>
+            <numerusform>%1, wenn die Wiedergabe endet (in etwa %n Min.)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nach %2 Min. ohne Eingabe (seit %n Min. keine Eingabe)</numerusform>
+            <numerusform>%1 nach %2 Min. ohne Eingabe (seit %n Min. keine Eingabe)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wenn „%2“ beendet wird</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung gibt nicht an, wie lange am Computer schon keine Eingabe erfolgt ist.</translation>
     </message>
 </context>
 <context>
@@ -354,27 +381,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeit ohne Eingabe ist zu lang: Ein Timer darf höchstens ein Jahr dauern (%1 Minuten).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange ein Programm den Bildschirm eingeschaltet hält, zählt diese Arbeitsumgebung keine Zeit ohne Eingabe.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird gerade nichts wiedergegeben.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Wiedergabe gibt ihre Dauer nicht an: Diminuendo kann die Lautstärke nicht bis zu ihrem Ende ausblenden.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Programm, auf dessen Ende gewartet werden soll.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ läuft nicht.</translation>
     </message>
 </context>
 <context>
@@ -627,44 +654,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten ohne Eingabe</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten &amp;ohne Eingabe</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die a&amp;ktuelle Wiedergabe endet</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein Programm beendet wird</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>beendet &amp;wird</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 no se pueden usar a la vez</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit admite un identificador de proceso o el nombre de un programa, no %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el proceso: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite los minutos como un número, por ejemplo 30 o 0.5, no %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite como máximo %2 caracteres, igual que la casilla de los minutos, no %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita más de 0 minutos</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita --in, --at, --idle, --media-end o --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,33 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnivo [OPCIÓN...]
+Un temporizador para dormir: al final de una cuenta atrás, a una hora dada,
+tras un rato sin actividad, al terminar la reproducción actual o cuando termina
+un programa, cierra la sesión, apaga, reinicia, suspende, hiberna, bloquea la
+pantalla, apaga las pantallas, abre un archivo o solo pausa los reproductores,
+y si se quiere baja el volumen poco a poco y oscurece la pantalla. Sin opciones
+muestra su ventana. Con ellas activa o detiene un temporizador en la copia que
+ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
+
+  --in MINUTES        terminar el temporizador dentro de MINUTES minutos (como
+                      máximo 4 caracteres: 30, 0.5)
+  --at HH:MM          terminar el temporizador a esta hora
+  --daily             con --at: volver a activarlo cada vez que se inicie el
+                      programa
+  --idle MINUTES      terminar el temporizador tras MINUTES minutos de
+                      inactividad
+  --media-end         terminar el temporizador al acabar la reproducción actual
+  --after-exit PID|NAME
+                      terminar el temporizador cuando hayan terminado este
+                      proceso o todos sus procesos con este nombre
+  --action ACTION     qué hacer al final (predeterminado: lo último elegido):
+                      %1
+  --run-file PATH     con --action runfile: el archivo que abrir al final
+  --stop              detener el temporizador en curso
+  --help              mostrar esta ayuda y salir
+  --version           mostrar la versión y salir
+</translation>
     </message>
 </context>
 <context>
@@ -206,33 +232,33 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 al terminar la reproducción (la reproducción está en pausa)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 al terminar la reproducción (se desconoce cuánto dura)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 al terminar la reproducción (en unos %n min)</numerusform>
+            <numerusform>%1 al terminar la reproducción (en unos %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tras %2 min de inactividad (inactivo desde hace %n min)</numerusform>
+            <numerusform>%1 tras %2 min de inactividad (inactivo desde hace %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuando termine «%2»</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no indica cuánto tiempo lleva el equipo sin actividad.</translation>
     </message>
 </context>
 <context>
@@ -354,27 +380,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este tiempo de inactividad es demasiado largo: el temporizador puede durar como máximo un año (%1 minutos).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras un programa mantenga la pantalla encendida, este escritorio no cuenta el tiempo de inactividad.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se está reproduciendo nada.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción actual no indica cuánto dura: Diminuendo no puede bajar el volumen poco a poco hasta su final.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el programa al que esperar.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se está ejecutando.</translation>
     </message>
 </context>
 <context>
@@ -627,44 +653,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tras</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de inactividad</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos de inacti&amp;vidad</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;finalizar la reproducción actual</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cuando termine un programa</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>t&amp;ermina</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ne peuvent pas être utilisés ensemble</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit attend un identifiant de processus ou un nom de programme, pas %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>processus introuvable : %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre de minutes comme 30 ou 0.5, pas %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accepte au plus %2 caractères, comme le champ des minutes, pas %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite plus de 0 minute</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite --in, --at, --idle, --media-end ou --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,34 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : somnivo [OPTION...]
+Une minuterie d&apos;endormissement : à la fin d&apos;un compte à rebours, à une heure
+donnée, après un moment d&apos;inactivité, quand le média en cours se termine ou
+quand un programme s&apos;arrête, elle ferme la session, éteint, redémarre, met en
+veille ou en hibernation, verrouille l&apos;écran, éteint les écrans, ouvre un
+fichier ou met seulement les lecteurs en pause, en baissant au besoin le volume
+peu à peu et en noircissant l&apos;écran. Sans option, elle affiche sa fenêtre. Avec
+des options, elle programme ou arrête une minuterie dans l&apos;instance déjà
+lancée, ou démarre avec cette minuterie, comme si la fenêtre avait été
+utilisée.
+
+  --in MINUTES        terminer la minuterie dans MINUTES minutes (au plus
+                      4 caractères : 30, 0.5)
+  --at HH:MM          terminer la minuterie à cette heure
+  --daily             avec --at : reprogrammer à chaque lancement du programme
+  --idle MINUTES      terminer la minuterie après MINUTES minutes d&apos;inactivité
+  --media-end         terminer la minuterie quand le média en cours se termine
+  --after-exit PID|NAME
+                      terminer la minuterie quand ce processus, ou chacun de
+                      vos processus portant ce nom, s&apos;est arrêté
+  --action ACTION     action à effectuer à la fin (par défaut : la dernière
+                      choisie) :
+                      %1
+  --run-file PATH     avec --action runfile : le fichier à ouvrir à la fin
+  --stop              arrêter la minuterie en cours
+  --help              afficher cette aide et quitter
+  --version           afficher la version et quitter
+</translation>
     </message>
 </context>
 <context>
@@ -206,33 +233,33 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à la fin du média (le média est en pause)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à la fin du média (sa durée est inconnue)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 à la fin du média (dans environ %n min)</numerusform>
+            <numerusform>%1 à la fin du média (dans environ %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 après %2 min d&apos;inactivité (inactif depuis %n min)</numerusform>
+            <numerusform>%1 après %2 min d&apos;inactivité (inactif depuis %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quand «&#xa0;%2&#xa0;» se termine</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau n&apos;indique pas depuis combien de temps l&apos;ordinateur est inactif.</translation>
     </message>
 </context>
 <context>
@@ -354,27 +381,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette durée d&apos;inactivité est trop longue&#xa0;: une minuterie peut durer au plus un an (%1 minutes).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant qu&apos;un programme maintient l&apos;écran allumé, cet environnement de bureau ne compte pas le temps d&apos;inactivité.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun média n&apos;est en cours de lecture.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le média en cours n&apos;indique pas sa durée&#xa0;: «&#xa0;Fondu sonore&#xa0;» ne peut pas baisser le volume jusqu&apos;à sa fin.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le programme à attendre.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas en cours d&apos;exécution.</translation>
     </message>
 </context>
 <context>
@@ -627,44 +654,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes d&apos;inactivité</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes &amp;d&apos;inactivité</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le m&amp;édia en cours se termine</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quand un programme s&apos;arrête</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;&amp;arrête</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 non possono essere usati insieme</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit accetta un ID di processo o il nome di un programma, non %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>processo inesistente: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta i minuti come numero, ad esempio 30 o 0.5, non %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta al massimo %2 caratteri, come la casella dei minuti, non %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede più di 0 minuti</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede --in, --at, --idle, --media-end o --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,32 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnivo [OPZIONE...]
+Un timer per addormentarsi: alla fine di un conto alla rovescia, a un orario
+dato, dopo un periodo di inattività, quando finisce la riproduzione in corso o
+quando un programma si chiude, termina la sessione, spegne, riavvia, sospende,
+iberna, blocca lo schermo, spegne gli schermi, apre un file o mette solo in
+pausa i lettori, se richiesto abbassando gradualmente il volume e oscurando lo
+schermo. Senza opzioni mostra la sua finestra. Con le opzioni avvia o ferma un
+timer nella copia già in esecuzione, oppure si avvia con esso, come se si fosse
+usata la finestra.
+
+  --in MINUTES        termina il timer tra MINUTES minuti (al massimo 4
+                      caratteri: 30, 0.5)
+  --at HH:MM          termina il timer a quest&apos;ora
+  --daily             con --at: riattiva il timer a ogni avvio del programma
+  --idle MINUTES      termina il timer dopo MINUTES minuti di inattività
+  --media-end         termina il timer quando finisce la riproduzione in corso
+  --after-exit PID|NAME
+                      termina il timer quando questo processo, o ogni tuo
+                      processo con questo nome, è terminato
+  --action ACTION     cosa fare alla fine (predefinito: l&apos;ultima scelta fatta):
+                      %1
+  --run-file PATH     con --action runfile: il file da aprire alla fine
+  --stop              ferma il timer in corso
+  --help              mostra questo aiuto ed esci
+  --version           mostra la versione ed esci
+</translation>
     </message>
 </context>
 <context>
@@ -206,33 +231,33 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alla fine della riproduzione (la riproduzione è in pausa)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alla fine della riproduzione (durata sconosciuta)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 alla fine della riproduzione (tra circa %n min)</numerusform>
+            <numerusform>%1 alla fine della riproduzione (tra circa %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dopo %2 min di inattività (inattivo da %n min)</numerusform>
+            <numerusform>%1 dopo %2 min di inattività (inattivo da %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quando «%2» termina</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non indica da quanto tempo il computer è inattivo.</translation>
     </message>
 </context>
 <context>
@@ -354,27 +379,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo tempo di inattività è troppo lungo: un timer può durare al massimo un anno (%1 minuti).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finché un programma tiene acceso lo schermo, questo desktop non conta il tempo di inattività.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun contenuto in riproduzione.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riproduzione in corso non indica quanto dura: Diminuendo non può abbassare gradualmente il volume fino alla sua fine.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il programma da attendere.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è in esecuzione.</translation>
     </message>
 </context>
 <context>
@@ -627,44 +652,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;opo</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di inattività</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti di inattività</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quando finisce la riproduzione in corso</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quando un programma termina</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Se</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>termina</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2 nie mogą być użyte razem</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit przyjmuje identyfikator procesu lub nazwę programu, a nie %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma takiego procesu: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje minuty jako liczbę, na przykład 30 lub 0.5, a nie %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje najwyżej %2 znaki, tak jak pole minut, a nie %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga więcej niż 0 minut</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga --in, --at, --idle, --media-end lub --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,33 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Składnia: somnivo [OPCJA...]
+Wyłącznik czasowy do zasypiania: po zakończeniu odliczania, o wybranej
+godzinie, po pewnym czasie bez aktywności, po zakończeniu bieżącego odtwarzania
+lub gdy program zakończy działanie, wylogowuje, wyłącza, uruchamia ponownie,
+usypia lub hibernuje komputer, blokuje ekran, wyłącza ekrany, otwiera plik albo
+tylko wstrzymuje odtwarzacze, opcjonalnie stopniowo ściszając dźwięk i
+wygaszając ekran na czarno. Bez opcji pokazuje swoje okno. Z opcjami ustawia
+lub zatrzymuje odliczanie w już działającej kopii albo uruchamia program od
+razu z tym odliczaniem, tak jakby użyto okna.
+
+  --in MINUTES        kończy odliczanie za MINUTES minut (najwyżej 4 znaki:
+                      30, 0.5)
+  --at HH:MM          kończy odliczanie o tej godzinie
+  --daily             z --at: ustawia odliczanie ponownie przy każdym
+                      uruchomieniu programu
+  --idle MINUTES      kończy odliczanie po MINUTES minutach bez aktywności
+  --media-end         kończy odliczanie po zakończeniu bieżącego odtwarzania
+  --after-exit PID|NAME
+                      kończy odliczanie, gdy zakończy działanie ten proces albo
+                      każdy z twoich procesów o tej nazwie
+  --action ACTION     co zrobić na końcu (domyślnie: ostatni wybór):
+                      %1
+  --run-file PATH     z --action runfile: plik do otwarcia na końcu
+  --stop              zatrzymuje trwające odliczanie
+  --help              pokazuje tę pomoc i kończy działanie
+  --version           pokazuje wersję i kończy działanie
+</translation>
     </message>
 </context>
 <context>
@@ -207,35 +233,35 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 po zakończeniu odtwarzania (odtwarzanie jest wstrzymane)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 po zakończeniu odtwarzania (czas trwania nie jest znany)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 po zakończeniu odtwarzania (za około %n min)</numerusform>
+            <numerusform>%1 po zakończeniu odtwarzania (za około %n min)</numerusform>
+            <numerusform>%1 po zakończeniu odtwarzania (za około %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 po %2 min bez aktywności (brak aktywności od %n min)</numerusform>
+            <numerusform>%1 po %2 min bez aktywności (brak aktywności od %n min)</numerusform>
+            <numerusform>%1 po %2 min bez aktywności (brak aktywności od %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gdy „%2” zakończy działanie</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko pulpitu nie podaje, jak długo komputer pozostaje bez aktywności.</translation>
     </message>
 </context>
 <context>
@@ -357,27 +383,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten czas bez aktywności jest za długi: odliczanie może trwać najwyżej rok (%1 minut).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy program utrzymuje włączony ekran, to środowisko pulpitu nie liczy czasu bez aktywności.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie jest odtwarzane.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące odtwarzanie nie podaje czasu trwania: „Wyciszanie” nie może stopniowo ściszać dźwięku aż do jego końca.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program, na który chcesz czekać.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program „%1” nie jest uruchomiony.</translation>
     </message>
 </context>
 <context>
@@ -631,44 +657,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty bez aktywności</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutach bez aktywności</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Po za&amp;kończeniu bieżącego odtwarzania</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gdy program zakończy działanie</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Program</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>się &amp;zakończy</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 não podem ser usados juntos</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit aceita um ID de processo ou o nome de um programa, não %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>processo inexistente: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aceita os minutos como um número, por exemplo 30 ou 0.5, não %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aceita no máximo %2 caracteres, como a caixa de minutos, não %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de mais de 0 minutos</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de --in, --at, --idle, --media-end ou --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,32 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnivo [OPÇÃO...]
+Um temporizador para dormir: ao fim de uma contagem regressiva, em um horário
+marcado, após algum tempo de inatividade, ao fim da reprodução atual ou quando
+um programa termina, ele encerra a sessão, desliga, reinicia, suspende ou
+hiberna o computador, bloqueia a tela, apaga as telas, abre um arquivo ou
+apenas pausa os reprodutores e, se desejado, diminui o volume aos poucos e
+escurece a tela. Sem opções, mostra a sua janela. Com elas, programa ou
+interrompe uma contagem na cópia já em execução, ou inicia o programa já com
+essa contagem, como se a janela tivesse sido usada.
+
+  --in MINUTES        encerra a contagem em MINUTES minutos (no máximo
+                      4 caracteres: 30, 0.5)
+  --at HH:MM          encerra a contagem neste horário
+  --daily             com --at: agenda de novo sempre que o programa iniciar
+  --idle MINUTES      encerra a contagem após MINUTES minutos de inatividade
+  --media-end         encerra a contagem ao fim da reprodução atual
+  --after-exit PID|NAME
+                      encerra a contagem quando este processo, ou todos os seus
+                      processos com este nome, tiverem terminado
+  --action ACTION     o que fazer no fim (padrão: a última escolha):
+                      %1
+  --run-file PATH     com --action runfile: o arquivo a abrir no fim
+  --stop              interrompe a contagem em andamento
+  --help              mostra esta ajuda e sai
+  --version           mostra a versão e sai
+</translation>
     </message>
 </context>
 <context>
@@ -206,33 +231,33 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ao fim da reprodução (a reprodução está pausada)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ao fim da reprodução (duração desconhecida)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ao fim da reprodução (em cerca de %n min)</numerusform>
+            <numerusform>%1 ao fim da reprodução (em cerca de %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 após %2 min de inatividade (inativo há %n min)</numerusform>
+            <numerusform>%1 após %2 min de inatividade (inativo há %n min)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quando “%2” terminar</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ambiente de trabalho não informa há quanto tempo o computador está inativo.</translation>
     </message>
 </context>
 <context>
@@ -354,27 +379,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este tempo de inatividade é longo demais: a contagem pode durar no máximo um ano (%1 minutos).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto um programa mantém a tela ligada, este ambiente de trabalho não conta o tempo de inatividade.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada está sendo reproduzido.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>A reprodução atual não informa quanto tempo dura: o Diminuendo não consegue diminuir o volume aos poucos até o fim dela.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha por qual programa esperar.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não está em execução.</translation>
     </message>
 </context>
 <context>
@@ -627,44 +652,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Após</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Após</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de inatividade</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos de inati&amp;vidade</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao &amp;fim da reprodução atual</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quando um programa terminar</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Se</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>terminar</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

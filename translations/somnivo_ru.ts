@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2 нельзя использовать вместе</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit принимает идентификатор процесса или имя программы, а не %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>нет такого процесса: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 принимает число минут, например 30 или 0.5, а не %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 принимает не более %2 символов, как и поле минут, а не %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 требует больше 0 минут</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 требует --in, --at, --idle, --media-end или --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,33 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: somnivo [ПАРАМЕТР...]
+Таймер сна: по окончании отсчёта, в заданное время, после некоторого времени
+бездействия, по окончании текущего воспроизведения или при завершении программы
+он завершает сеанс, выключает или перезагружает компьютер, переводит его в
+режим сна или гибернации, блокирует экран, выключает экраны, открывает файл или
+только ставит проигрыватели на паузу, при желании плавно убавляя громкость и
+затемняя экран. Без параметров показывает своё окно. С параметрами запускает
+или останавливает отсчёт в уже работающей копии программы либо запускает новую
+копию с этим отсчётом, как если бы использовалось окно.
+
+  --in MINUTES        завершить отсчёт через MINUTES минут
+                      (не более 4 символов: 30, 0.5)
+  --at HH:MM          завершить отсчёт в указанное время
+  --daily             вместе с --at: снова запускать отсчёт при каждом
+                      запуске программы
+  --idle MINUTES      завершить отсчёт после MINUTES минут бездействия
+  --media-end         завершить отсчёт по окончании текущего воспроизведения
+  --after-exit PID|NAME
+                      завершить отсчёт, когда завершится этот процесс или все
+                      ваши процессы с этим именем
+  --action ACTION     что сделать в конце (по умолчанию — последнее выбранное):
+                      %1
+  --run-file PATH     вместе с --action runfile: файл, открываемый в конце
+  --stop              остановить идущий отсчёт
+  --help              показать эту справку и выйти
+  --version           показать версию и выйти
+</translation>
     </message>
 </context>
 <context>
@@ -207,35 +233,35 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 по окончании воспроизведения (воспроизведение на паузе)</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 по окончании воспроизведения (длительность неизвестна)</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 по окончании воспроизведения (примерно через %n мин)</numerusform>
+            <numerusform>%1 по окончании воспроизведения (примерно через %n мин)</numerusform>
+            <numerusform>%1 по окончании воспроизведения (примерно через %n мин)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 после %2 мин бездействия (бездействие уже %n мин)</numerusform>
+            <numerusform>%1 после %2 мин бездействия (бездействие уже %n мин)</numerusform>
+            <numerusform>%1 после %2 мин бездействия (бездействие уже %n мин)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, когда завершится «%2»</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это рабочее окружение не сообщает, как долго компьютер находится в бездействии.</translation>
     </message>
 </context>
 <context>
@@ -357,27 +383,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком долгое время бездействия: отсчёт может длиться не больше года (%1 минут).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока программа не даёт выключить экран, это рабочее окружение не учитывает время бездействия.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас ничего не воспроизводится.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее воспроизведение не сообщает свою длительность: «Затухание» не может плавно убавить громкость к его концу.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите программу, завершения которой нужно дождаться.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа «%1» не запущена.</translation>
     </message>
 </context>
 <context>
@@ -631,44 +657,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>После</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Если</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>Минут без активности</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>минут &amp;нет активности</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;окончании текущего воспроизведения</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Когда программа завершится</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;завершится</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

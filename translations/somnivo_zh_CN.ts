@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 和 %2 不能同时使用</translation>
     </message>
     <message>
         <source>--after-exit takes a process id or a program&apos;s name, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--after-exit 的取值应为进程 ID 或程序名称，而不是 %1</translation>
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>进程不存在：%1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的取值应为分钟数，例如 30 或 0.5，而不是 %2</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters, as the minutes box does, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的取值最多 %2 个字符（与分钟输入框相同），而不是 %3</translation>
     </message>
     <message>
         <source>%1 needs more than 0 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要大于 0 的分钟数</translation>
     </message>
     <message>
         <source>%1 needs --in, --at, --idle, --media-end or --after-exit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 --in、--at、--idle、--media-end 或 --after-exit</translation>
     </message>
     <message>
         <source>Usage: somnivo [OPTION...]
@@ -108,7 +108,27 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：somnivo [选项...]
+睡眠定时器：在倒计时结束时、到达指定时刻时、空闲一段时间后、
+当前播放的媒体结束时或某个程序退出时，注销、关机、重启、挂起、休眠、
+锁定屏幕、关闭屏幕、打开文件或仅暂停播放器，并可逐渐降低音量、使屏幕变黑。
+不带选项时显示程序窗口。带选项时，在已运行的实例中启动或停止定时，
+或者启动程序并开始该定时，效果如同在窗口中操作。
+
+  --in MINUTES        在 MINUTES 分钟后结束定时（最多 4 个字符：30、0.5）
+  --at HH:MM          在此时刻结束定时
+  --daily             与 --at 一起使用：每次程序启动时重新开始定时
+  --idle MINUTES      在空闲 MINUTES 分钟后结束定时
+  --media-end         在当前播放的媒体结束时结束定时
+  --after-exit PID|NAME
+                      在此进程或您的所有同名进程退出后结束定时
+  --action ACTION     结束时执行的操作（默认：上次选择的操作）：
+                      %1
+  --run-file PATH     与 --action runfile 一起使用：结束时要打开的文件
+  --stop              停止正在进行的定时
+  --help              显示此帮助并退出
+  --version           显示版本并退出
+</translation>
     </message>
 </context>
 <context>
@@ -205,31 +225,31 @@ window had been used.
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体播放结束时%1（媒体已暂停）</translation>
     </message>
     <message>
         <source>%1 when the media ends (how long it lasts is unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体播放结束时%1（时长未知）</translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>媒体播放结束时%1（约 %n 分钟后）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>空闲 %2 分钟后%1（已空闲 %n 分钟）</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 when &apos;%2&apos; exits</source>
-        <translation type="unfinished"></translation>
+        <translation>“%2”退出时%1</translation>
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation type="unfinished"></translation>
+        <translation>此桌面环境无法告知计算机已空闲多长时间。</translation>
     </message>
 </context>
 <context>
@@ -351,27 +371,27 @@ window had been used.
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>空闲时间太长：定时最长只能为一年（%1 分钟）。</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation type="unfinished"></translation>
+        <translation>当有程序保持屏幕常亮时，此桌面环境不计算空闲时间。</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前没有正在播放的媒体。</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前播放的媒体未提供时长：“音量渐弱”无法在其结束前逐渐降低音量。</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择要等待的程序。</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”未在运行。</translation>
     </message>
 </context>
 <context>
@@ -623,44 +643,44 @@ window had been used.
     <message>
         <source>After</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>空闲一段时间后</translation>
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>空闲</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>空闲分钟数</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟后(&amp;W)</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation type="unfinished"></translation>
+        <translation>当前播放的媒体结束时(&amp;G)</translation>
     </message>
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation type="unfinished"></translation>
+        <translation>程序退出时</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>当</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>程序</translation>
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation type="unfinished"></translation>
+        <translation>退出时(&amp;X)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
