@@ -139,17 +139,18 @@ private slots:
                u"chkDimin=1 chkStartUp=0 ChkMinOnStart=0 chkDaily=0 | cmbHour cmbMinute chkDaily"
                u" | Sleep Now!"_s
             << u"1 0 1 1"_s
-            << QByteArray("[Config]\nBlackScreen=1\nDimin=1\nSetTime=5\nShutDown=1\n");
+            << QByteArray(
+                   "[Config]\nBlackScreen=1\nDimin=1\nIdleMinutes=30\nSetTime=5\nShutDown=1\n");
         // A daily clock time is armed at once; a countdown longer than the box takes is kept.
         QTest::newRow("every option")
             << u"SHour=7 SMinute=30 SetTime=12345abc ShutDown=3 Schedule=1 BlackScreen=0 Dimin=0 "
-               u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000"_s
+               u"AutoStart=1 MinOnStart=1 RunDaily=1 PosX=1500 PosY=3000 IdleMinutes=45"_s
             << u"txtShutDown=12345abc cmbHour=07 cmbMinute=30 Option1_1 Option2_3 chkBlackScreen=0 "
                u"chkDimin=0 chkStartUp=1 ChkMinOnStart=1 chkDaily=1 | txtShutDown Label2 | Stop"_s
             << u"3 1 0 0"_s << QByteArray();
         QTest::newRow("values no control can show")
             << u"SetTime= SHour=99 SMinute=-7 ShutDown=9 Schedule=5 BlackScreen=7 Dimin=2 "
-               u"PosX=9999999 PosY=-99999999999999"_s
+               u"PosX=9999999 PosY=-99999999999999 IdleMinutes=abc"_s
             << u"txtShutDown= cmbHour= cmbMinute= Option1_0 chkBlackScreen=0 chkDimin=2 "
                u"chkStartUp=0 ChkMinOnStart=0 chkDaily=0 |  | Sleep Now!"_s
             << u"9 5 0 2"_s << QByteArray();
