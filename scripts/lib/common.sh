@@ -8,7 +8,9 @@ SOMNIVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 SOMNIVO_RUN_PACKAGES=(
     # build
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
-    libasound2-dev libpulse-dev libxcb1-dev libxcb-dpms0-dev
+    libasound2-dev libpulse-dev libxcb1-dev libxcb-dpms0-dev libxcb-sync-dev
+    # build: the Wayland compositors' idle protocols and their code generator
+    libwayland-dev libwayland-bin wayland-protocols plasma-wayland-protocols
     # program, on X11 and on Wayland
     libasound2-plugins xdg-utils qt6-wayland qt6-translations-l10n fonts-crosextra-carlito
     fonts-dejavu-core fonts-liberation
