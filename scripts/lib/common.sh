@@ -32,6 +32,8 @@ SOMNIVO_TEST_PACKAGES=(
     weston xwayland
     # tests: private buses with fake services
     dbus python3 python3-dbus python3-gi python3-dbusmock tzdata
+    # tests: a real media player that speaks MPRIS
+    mpv mpv-mpris
     # the Debian package and its checks
     dpkg-dev fakeroot file desktop-file-utils appstream lintian
     # tests against real desktop shells, run headless: GNOME Shell and KDE Plasma
