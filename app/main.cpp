@@ -6,6 +6,7 @@
 #include "platform/EarlyOpenedMixer.h"
 #include "platform/linux/AlsaMixer.h"
 #include "platform/linux/BootClock.h"
+#include "platform/linux/DesktopIdleSource.h"
 #include "platform/linux/DesktopNotifier.h"
 #include "platform/linux/DesktopScreenLocker.h"
 #include "platform/linux/DesktopScreenPower.h"
@@ -14,6 +15,8 @@
 #include "platform/linux/LockFileInstanceGuard.h"
 #include "platform/linux/LogindSessionControl.h"
 #include "platform/linux/MprisMediaPlayers.h"
+#include "platform/linux/MprisMediaWatch.h"
+#include "platform/linux/PidfdProcessWatch.h"
 #include "platform/linux/PulseAudioMixer.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/XdgAutostartStore.h"
@@ -97,9 +100,12 @@ int main(int argc, char* argv[])
     DesktopNotifier notifier;
     DesktopScreenLocker locker(session);
     DesktopScreenPower screens;
+    DesktopIdleSource idle;
+    MprisMediaWatch media;
+    PidfdProcessWatch programs;
     SettingsStore settings;
     frmSomnivo window(settings, {clock, mixer, session, shell, autostart, tray, windowSystem,
-                                 players, notifier, locker, screens});
+                                 players, notifier, locker, screens, idle, media, programs});
     QObject::connect(&instanceGuard, &InstanceGuard::showRequested, &window,
                      &frmSomnivo::showFromElsewhere);
     QObject::connect(&instanceGuard, &InstanceGuard::runRequested, &window,
