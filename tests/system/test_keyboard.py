@@ -42,7 +42,9 @@ class Keyboard(unittest.TestCase):
             keys("alt+i")
             self.assertTrue(stored(Schedule="0"), s.settings())
             # The other kinds of run, each by its access key; the minutes without input typed.
-            keys("alt+e", "Tab")
+            keys("alt+e")
+            self.assertTrue(stored(Schedule="2"), s.settings())
+            keys("Tab")
             s.xdotool("type", "45")
             self.assertTrue(stored(Schedule="2", IdleMinutes="45"), s.settings())
             for key, kind in (("alt+g", "3"), ("alt+x", "4"), ("alt+i", "0")):

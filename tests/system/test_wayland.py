@@ -12,7 +12,7 @@ class Wayland(unittest.TestCase):
             with self.subTest(kind), Session(wayland=kind) as s:
                 # Every option stored as start-up would store it: nothing to write at start.
                 s.store(PosX="3000", PosY="1995", SetTime="5", ShutDown="1", BlackScreen="1",
-                        Dimin="1")
+                        Dimin="1", IdleMinutes="30")
                 with open(s.settings_file, "rb") as file:
                     before = file.read()
                 s.launch(wait=False)
