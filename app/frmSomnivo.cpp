@@ -6,6 +6,7 @@
 #include "audio/VolumeSlider.h"
 #include "engine/EndingText.h"
 #include "engine/RunEnd.h"
+#include "forms/AccessibleControls.h"
 #include "forms/CheckBoxValue.h"
 #include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
@@ -82,7 +83,8 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     setFixedSize(size());
     m_cSysTray1.setObjectName(QStringLiteral("cSysTray1"));
     m_cSysTray1.setTrayIcon(programIcon());
-    setPlan(QString());
+    setPlan(QString(), QString());
+    AccessibleControls::markAsVolume(m_ui->Volume);
     connect(&m_cSysTray1, &cSysTray::MouseUp, this, &frmSomnivo::cSysTray1_MouseUp);
     m_ui->Label1->setText(QString::fromUtf8(ProgramInfo::WebAddress));
 
@@ -102,6 +104,14 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
     m_option2 = {m_ui->Option2_0, m_ui->Option2_1, m_ui->Option2_2,
                  m_ui->Option2_3, m_ui->Option2_4, m_ui->Option2_5,
                  m_ui->Option2_6, m_ui->Option2_7, m_ui->Option2_8};
+    // An option says what it does in whole words, whatever fits beside it.
+    for (const RunEnd& end : RunEnd::all()) {
+        if (end.means == RunEnd::Means::RunFile)
+            continue;
+        QRadioButton* option = m_option2[std::size_t(end.code)];
+        option->setAccessibleName(EndingText::doing(end.code, QString()));
+        option->setToolTip(option->accessibleName());
+    }
 
     connectClockAndButtons();
     connectOptionHandlers();
@@ -127,6 +137,10 @@ void frmSomnivo::connectClockAndButtons()
     connect(&m_timer2, &QTimer::timeout, this, &frmSomnivo::Timer2_Timer);
 
     connect(m_ui->cmdRestz, &QPushButton::clicked, &m_sleepRun, &SleepRun::cmdRestz_Click);
+    // Pressed by its access key too, the button takes the focus: whoever does not see it hears
+    // at once what it did and what it now stands for.
+    connect(m_ui->cmdRestz, &QPushButton::clicked, m_ui->cmdRestz,
+            [this] { m_ui->cmdRestz->setFocus(Qt::ShortcutFocusReason); });
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmSomnivo::cmdAbout_Click);
     connect(m_ui->Label1, &LinkLabel::activated, this, &frmSomnivo::Label1_Click);
 }

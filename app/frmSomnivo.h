@@ -135,7 +135,7 @@ private:
     void showWarning() override;
     void refreshWarning() override;
     void closeWarning() override;
-    void setPlan(const QString& plan) override;
+    void setPlan(const QString& plan, const QString& spoken) override;
     void reportFailure(const QString& text, const QString& details) override;
     void setDoubt(const QString& text) override;
     // A message that does not stop anything while it is up.

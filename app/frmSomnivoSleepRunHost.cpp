@@ -4,6 +4,7 @@
 #include "SettingsStore.h"
 #include "audio/VolumeSlider.h"
 #include "engine/RunArithmetic.h"
+#include "forms/AccessibleControls.h"
 #include "frmSomnivo.h"
 #include "platform/Notifier.h"
 #include "ui_frmSomnivo.h"
@@ -66,6 +67,7 @@ int frmSomnivo::volumeValue() const
 
 void frmSomnivo::setVolumeValue(int value)
 {
+    const AccessibleControls::Quiet quiet(m_ui->Volume); // a fade step nobody asked to hear
     m_volumeSlider->setValue(value);
 }
 
@@ -84,6 +86,7 @@ void frmSomnivo::restoreVolume(const Mixer::Reading& volume)
     // The action does not wait longer for a sound server that does not answer: the next
     // session would start at the faded volume, which is told here.
     constexpr int PatienceMs = 500;
+    const AccessibleControls::Quiet quiet(m_ui->Volume);
     if (!m_volumeSlider->restore(volume, PatienceMs))
         std::fputs("somnivo: the sound server did not take the volume back before the end\n",
                    stderr);
@@ -163,10 +166,13 @@ void frmSomnivo::closeWarning()
     m_services.notifier.withdraw();
 }
 
-void frmSomnivo::setPlan(const QString& plan)
+void frmSomnivo::setPlan(const QString& plan, const QString& spoken)
 {
     const QString caption = windowTitle().trimmed(); // the design's caption ends in a blank
     m_cSysTray1.setTrayTip(plan.isEmpty() ? caption : caption + u'\n' + plan);
+    // What a screen reader says of the button when it is met, asked about ("where am I"), or
+    // changes while it has the focus: the run's plan in whole words, or what just happened.
+    m_ui->cmdRestz->setAccessibleDescription(spoken);
 }
 
 QMessageBox* frmSomnivo::showMessage(const QString& text, const QString& details)

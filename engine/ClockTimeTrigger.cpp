@@ -89,7 +89,8 @@ std::optional<double> ClockTimeTrigger::fractionDone(double now) const
     return RunArithmetic::elapsedFraction(now, end - state.SleepSpanMs, state.SleepSpanMs);
 }
 
-QString ClockTimeTrigger::plan(const QString& doing, std::optional<qint64> remainingMs) const
+QString ClockTimeTrigger::plan(const QString& doing, std::optional<qint64> remainingMs,
+                               bool spoken) const
 {
-    return EndingText::at(doing, m_services.clock.localNow(), remainingMs.value_or(0));
+    return EndingText::at(doing, m_services.clock.localNow(), remainingMs.value_or(0), spoken);
 }

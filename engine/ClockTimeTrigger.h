@@ -19,7 +19,8 @@ public:
     std::optional<qint64> remainingMs(double now) const override;
     bool reached(double now) const override;
     std::optional<double> fractionDone(double now) const override;
-    QString plan(const QString& doing, std::optional<qint64> remainingMs) const override;
+    QString plan(const QString& doing, std::optional<qint64> remainingMs,
+                 bool spoken) const override;
     void extend(qint64 ms) override { m_extensionMs += ms; }
     bool repeatsDaily() const override { return true; }
 

@@ -43,9 +43,10 @@ std::optional<double> CountdownTrigger::fractionDone(double now) const
                                           state.SleepSpanMs);
 }
 
-QString CountdownTrigger::plan(const QString& doing, std::optional<qint64> remainingMs) const
+QString CountdownTrigger::plan(const QString& doing, std::optional<qint64> remainingMs,
+                               bool spoken) const
 {
-    return EndingText::at(doing, m_services.clock.localNow(), remainingMs.value_or(0));
+    return EndingText::at(doing, m_services.clock.localNow(), remainingMs.value_or(0), spoken);
 }
 
 void CountdownTrigger::extend(qint64 ms)

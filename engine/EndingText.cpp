@@ -84,14 +84,18 @@ QString doing(qint32 action, const QString& runFile)
     return filled(RunEnd::of(action).plan, fileName(runFile));
 }
 
-QString at(const QString& doing, const QDateTime& now, qint64 remainingMs)
+QString at(const QString& doing, const QDateTime& now, qint64 remainingMs, bool spoken)
 {
     const int minutes = int(RunArithmetic::minutesLeft(remainingMs));
-    return QCoreApplication::translate("EndingText", "%1 at %2 (in %n min)", nullptr, minutes)
+    return (spoken ? QCoreApplication::translate("EndingText", "%1 at %2, in %n minute(s)", nullptr,
+                                                 minutes)
+                   : QCoreApplication::translate("EndingText", "%1 at %2 (in %n min)", nullptr,
+                                                 minutes))
         .arg(doing, now.addMSecs(remainingMs).toString(QStringLiteral("HH:mm")));
 }
 
-QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused)
+QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused,
+                      bool spoken)
 {
     if (paused)
         return QCoreApplication::translate("EndingText",
@@ -102,16 +106,25 @@ QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, b
                                            "%1 when the media ends (how long it lasts is unknown)")
             .arg(doing);
     const int minutes = int(RunArithmetic::minutesLeft(*remainingMs));
-    return QCoreApplication::translate("EndingText", "%1 when the media ends (in about %n min)",
-                                       nullptr, minutes)
+    return (spoken ? QCoreApplication::translate("EndingText",
+                                                 "%1 when the media ends, in about %n minute(s)",
+                                                 nullptr, minutes)
+                   : QCoreApplication::translate("EndingText",
+                                                 "%1 when the media ends (in about %n min)",
+                                                 nullptr, minutes))
         .arg(doing);
 }
 
-QString afterIdle(const QString& doing, double minutes, qint64 idleMs)
+QString afterIdle(const QString& doing, double minutes, qint64 idleMs, bool spoken)
 {
     const int idle = int(std::max<qint64>(0, idleMs) / 60'000);
-    return QCoreApplication::translate(
-               "EndingText", "%1 after %2 min without input (idle for %n min)", nullptr, idle)
+    return (spoken
+                ? QCoreApplication::translate(
+                      "EndingText", "%1 after %2 minutes without input, none for %n minute(s) now",
+                      nullptr, idle)
+                : QCoreApplication::translate("EndingText",
+                                              "%1 after %2 min without input (idle for %n min)",
+                                              nullptr, idle))
         .arg(doing, QLocale().toString(minutes, 'g', 6));
 }
 
@@ -128,7 +141,11 @@ QString refusal(qint32 action)
 QString briefly(const QString& serviceText)
 {
     constexpr qsizetype Longest = 200;
-    const QString line = serviceText.trimmed().section(u'\n', 0, 0).trimmed();
+    // The program's own words are in the user's language; a service's own stay as they came.
+    const QString line =
+        QCoreApplication::translate("Platform", serviceText.trimmed().toUtf8().constData())
+            .section(u'\n', 0, 0)
+            .trimmed();
     return line.size() <= Longest ? line : line.left(Longest - 1) + QChar(0x2026);
 }
 

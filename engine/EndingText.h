@@ -20,9 +20,11 @@ QString doing(qint32 action, const QString& runFile);
 // The tip's plan for what the run waits for: "Shut down at 23:40 (in 25 min)" (the time left
 // from now), "Shut down when the media ends (in about 23 min)", "Suspend after 30 min without
 // input (idle for 12 min)", "Lock when 'rsync' exits".
-QString at(const QString& doing, const QDateTime& now, qint64 remainingMs);
-QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused);
-QString afterIdle(const QString& doing, double minutes, qint64 idleMs);
+// Spoken, in whole words for a screen reader: "Shut down at 23:40, in 25 minutes".
+QString at(const QString& doing, const QDateTime& now, qint64 remainingMs, bool spoken = false);
+QString whenMediaEnds(const QString& doing, std::optional<qint64> remainingMs, bool paused,
+                      bool spoken = false);
+QString afterIdle(const QString& doing, double minutes, qint64 idleMs, bool spoken = false);
 QString whenProgramExits(const QString& doing, const QString& program);
 
 // "The computer could not be shut down.", when the service refused the action.

@@ -94,7 +94,8 @@ std::optional<double> IdleTrigger::fractionDone(double now) const
     return double(idleMs(now)) / (m_minutes * 60'000);
 }
 
-QString IdleTrigger::plan(const QString& doing, std::optional<qint64>) const
+QString IdleTrigger::plan(const QString& doing, std::optional<qint64>, bool spoken) const
 {
-    return EndingText::afterIdle(doing, m_minutes, idleMs(double(m_services.clock.milliseconds())));
+    return EndingText::afterIdle(doing, m_minutes, idleMs(double(m_services.clock.milliseconds())),
+                                 spoken);
 }

@@ -20,7 +20,8 @@ public:
     bool reached(double now) const override;
     bool fading() const override { return m_idleSince.has_value(); }
     std::optional<double> fractionDone(double now) const override;
-    QString plan(const QString& doing, std::optional<qint64> remainingMs) const override;
+    QString plan(const QString& doing, std::optional<qint64> remainingMs,
+                 bool spoken) const override;
     void extend(qint64) override {} // the click that asks is input: the count starts again
 
 private:

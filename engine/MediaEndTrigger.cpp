@@ -84,7 +84,8 @@ std::optional<double> MediaEndTrigger::fractionDone(double now) const
     return done / (done + double(std::max<qint64>(*remaining, 1)));
 }
 
-QString MediaEndTrigger::plan(const QString& doing, std::optional<qint64> remainingMs) const
+QString MediaEndTrigger::plan(const QString& doing, std::optional<qint64> remainingMs,
+                              bool spoken) const
 {
-    return EndingText::whenMediaEnds(doing, remainingMs, m_services.media.state().paused);
+    return EndingText::whenMediaEnds(doing, remainingMs, m_services.media.state().paused, spoken);
 }

@@ -41,7 +41,7 @@ bool ProgramExitTrigger::reached(double) const
     return m_services.programs.allExited();
 }
 
-QString ProgramExitTrigger::plan(const QString& doing, std::optional<qint64>) const
+QString ProgramExitTrigger::plan(const QString& doing, std::optional<qint64>, bool) const
 {
     return EndingText::whenProgramExits(doing, m_program);
 }

@@ -18,7 +18,8 @@ public:
     bool foreseen() const override { return false; }
     bool fading() const override { return false; }
     std::optional<double> fractionDone(double) const override { return std::nullopt; }
-    QString plan(const QString& doing, std::optional<qint64> remainingMs) const override;
+    QString plan(const QString& doing, std::optional<qint64> remainingMs,
+                 bool spoken) const override;
     void extend(qint64 ms) override { m_afterwardsMs += ms; }
     qint64 afterwardsMs() const override { return m_afterwardsMs; }
 

@@ -82,9 +82,10 @@ public:
     // How far the run has come, for the line: 0 at its start, 1 at its end; nothing keeps the
     // line full.
     virtual std::optional<double> fractionDone(double now) const = 0;
-    // What the run waits for, for the tip: doing is the action's own words ("Shut down"); the
-    // time left is the run's, where known.
-    virtual QString plan(const QString& doing, std::optional<qint64> remainingMs) const = 0;
+    // What the run waits for, for the tip or in whole words for a screen reader: doing is the
+    // action's own words ("Shut down"); the time left is the run's, where known.
+    virtual QString plan(const QString& doing, std::optional<qint64> remainingMs,
+                         bool spoken) const = 0;
     // "+10 min" from the warning.
     virtual void extend(qint64 ms) = 0;
     // After a moment not seen coming: how long the user asked the action to wait beyond it.

@@ -192,7 +192,7 @@ void SleepRun::disarm()
     m_host.setDoubt(QString());
     m_warned = false;
     m_plan.clear();
-    m_host.setPlan(m_plan);
+    m_host.setPlan(m_plan, tr("Stopped"));
 }
 
 void SleepRun::timCheckEnd_Timer()
@@ -307,10 +307,12 @@ void SleepRun::follow(double now)
         return; // a clock time the clock never shows
     const QString doing =
         EndingText::doing(state.ActionIndex, runFileOf(m_host, state.ActionIndex));
-    const QString plan = m_deadline ? EndingText::at(doing, m_clock.localNow(), *remaining)
-                                    : m_trigger->plan(doing, remaining);
-    if (plan != m_plan)
-        m_host.setPlan(m_plan = plan);
+    const auto plan = [&](bool spoken) {
+        return m_deadline ? EndingText::at(doing, m_clock.localNow(), *remaining, spoken)
+                          : m_trigger->plan(doing, remaining, spoken);
+    };
+    if (const QString tip = plan(false); tip != m_plan)
+        m_host.setPlan(m_plan = tip, plan(true));
 }
 
 QString SleepRun::warningText() const

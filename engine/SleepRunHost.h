@@ -54,7 +54,8 @@ public:
     virtual void refreshWarning() = 0;
     virtual void closeWarning() = 0;
     // What the run will do and when, for the notification area's tip; empty when idle.
-    virtual void setPlan(const QString& plan) = 0;
+    // The same in whole words, for those who do not see the tip, or what happened ("Stopped").
+    virtual void setPlan(const QString& plan, const QString& spoken) = 0;
 
     // A message that stays until the user closes it and does not stop anything meanwhile.
     virtual void reportFailure(const QString& text, const QString& details) = 0;

@@ -3,11 +3,15 @@
 #include "ComboBoxAccessible.h"
 #include "LineControl.h"
 #include "LineControlAccessible.h"
+#include "LineEditAccessible.h"
 #include "LinkLabel.h"
 #include "LinkLabelAccessible.h"
+#include "VolumeAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QVariant>
 
 #include <utility>
@@ -15,6 +19,30 @@
 namespace {
 
 constexpr char AlertProperty[] = "somnivoAlert";
+constexpr char VolumeProperty[] = "somnivoVolume";
+constexpr char QuietProperty[] = "somnivoQuiet";
+
+QAccessible::UpdateHandler qtUpdates = nullptr;
+
+// What goes to assistive technology, sifted: Qt 6.4 on Linux sends a changed name as the
+// object instead of the name, and the screen reader's script fails on it (the name is read
+// afresh whenever the control is met); a change the program made quietly is not told.
+void sift(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::NameChanged)
+        return;
+    if (event->type() == QAccessible::ValueChanged && event->object() &&
+        event->object()->property(QuietProperty).toBool())
+        return;
+    if (qtUpdates) {
+        qtUpdates(event);
+        return;
+    }
+    // Qt's own way, which it takes when no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(sift);
+}
 
 // Asked for each class of an object, the most derived first, before Qt's own answers.
 QAccessibleInterface* controlInterface(const QString& className, QObject* object)
@@ -26,6 +54,10 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
         return new ComboBoxAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1StringView("LineControl"))
         return new LineControlAccessible(static_cast<LineControl*>(object));
+    if (className == QLatin1StringView("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit*>(object));
+    if (className == QLatin1StringView("QScrollBar") && object->property(VolumeProperty).toBool())
+        return new VolumeAccessible(static_cast<QScrollBar*>(object));
     if (!object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -44,8 +76,25 @@ namespace AccessibleControls {
 void install()
 {
     static bool installed = false;
-    if (!std::exchange(installed, true))
-        QAccessible::installFactory(controlInterface);
+    if (std::exchange(installed, true))
+        return;
+    QAccessible::installFactory(controlInterface);
+    qtUpdates = QAccessible::installUpdateHandler(sift);
+}
+
+void markAsVolume(QWidget* slider)
+{
+    slider->setProperty(VolumeProperty, true);
+}
+
+Quiet::Quiet(QWidget* control) : m_control(control)
+{
+    m_control->setProperty(QuietProperty, true);
+}
+
+Quiet::~Quiet()
+{
+    m_control->setProperty(QuietProperty, false);
 }
 
 void markAsAlert(QWidget* window)

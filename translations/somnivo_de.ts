@@ -261,6 +261,70 @@ das Fenster bedient worden.
         <source>This desktop does not tell how long the computer has had no input.</source>
         <translation>Diese Arbeitsumgebung gibt nicht an, wie lange am Computer schon keine Eingabe erfolgt ist.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 at %2, in %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends, in about %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The system bus is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service knows no session of this user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No screen locker answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn the screens off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a web or mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -403,6 +467,10 @@ das Fenster bedient worden.
         <source>&apos;%1&apos; is not running.</source>
         <translation>„%1“ läuft nicht.</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -425,6 +493,10 @@ das Fenster bedient worden.
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Please send your comments to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -472,18 +544,6 @@ das Fenster bedient worden.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Exe Files (*.exe)</source>
-        <translation>EXE-Dateien (*.exe)</translation>
-    </message>
-    <message>
-        <source>Batch Files (*.bat)</source>
-        <translation>Batch-Dateien (*.bat)</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
         <source>Please select a file</source>
         <translation>Bitte eine Datei auswählen</translation>
     </message>
@@ -494,6 +554,18 @@ das Fenster bedient worden.
     <message>
         <source>Please choose a file which you want to run in time</source>
         <translation>Bitte wählen Sie die Datei, die zur eingestellten Zeit geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Exe Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,70 @@ window had been used.
         <source>This desktop does not tell how long the computer has had no input.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1 at %2, in %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends, in about %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The system bus is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service knows no session of this user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No screen locker answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn the screens off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a web or mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -376,6 +440,10 @@ window had been used.
         <source>&apos;%1&apos; is not running.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -397,6 +465,10 @@ window had been used.
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please send your comments to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -445,18 +517,6 @@ window had been used.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Exe Files (*.exe)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Batch Files (*.bat)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select a file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -466,6 +526,18 @@ window had been used.
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exe Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

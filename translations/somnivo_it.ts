@@ -259,6 +259,70 @@ usata la finestra.
         <source>This desktop does not tell how long the computer has had no input.</source>
         <translation>Questo desktop non indica da quanto tempo il computer è inattivo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 at %2, in %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends, in about %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The system bus is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service knows no session of this user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No screen locker answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn the screens off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a web or mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -401,6 +465,10 @@ usata la finestra.
         <source>&apos;%1&apos; is not running.</source>
         <translation>«%1» non è in esecuzione.</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -423,6 +491,10 @@ usata la finestra.
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versione %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Please send your comments to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,18 +542,6 @@ usata la finestra.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Exe Files (*.exe)</source>
-        <translation>File eseguibili (*.exe)</translation>
-    </message>
-    <message>
-        <source>Batch Files (*.bat)</source>
-        <translation>File batch (*.bat)</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Tutti i file (*.*)</translation>
-    </message>
-    <message>
         <source>Please select a file</source>
         <translation>Seleziona un file</translation>
     </message>
@@ -492,6 +552,18 @@ usata la finestra.
     <message>
         <source>Please choose a file which you want to run in time</source>
         <translation>Scegli il file da aprire alla fine del timer</translation>
+    </message>
+    <message>
+        <source>Exe Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

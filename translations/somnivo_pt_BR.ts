@@ -259,6 +259,70 @@ essa contagem, como se a janela tivesse sido usada.
         <source>This desktop does not tell how long the computer has had no input.</source>
         <translation>Este ambiente de trabalho não informa há quanto tempo o computador está inativo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 at %2, in %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends, in about %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The system bus is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service knows no session of this user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No screen locker answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn the screens off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a web or mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -401,6 +465,10 @@ essa contagem, como se a janela tivesse sido usada.
         <source>&apos;%1&apos; is not running.</source>
         <translation>“%1” não está em execução.</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -423,6 +491,10 @@ essa contagem, como se a janela tivesse sido usada.
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versão %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Please send your comments to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,18 +542,6 @@ essa contagem, como se a janela tivesse sido usada.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Exe Files (*.exe)</source>
-        <translation>Arquivos executáveis (*.exe)</translation>
-    </message>
-    <message>
-        <source>Batch Files (*.bat)</source>
-        <translation>Arquivos em lote (*.bat)</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Todos os arquivos (*.*)</translation>
-    </message>
-    <message>
         <source>Please select a file</source>
         <translation>Selecione um arquivo</translation>
     </message>
@@ -492,6 +552,18 @@ essa contagem, como se a janela tivesse sido usada.
     <message>
         <source>Please choose a file which you want to run in time</source>
         <translation>Escolha o arquivo que deseja abrir no horário programado</translation>
+    </message>
+    <message>
+        <source>Exe Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,73 @@ window had been used.
         <source>This desktop does not tell how long the computer has had no input.</source>
         <translation>Это рабочее окружение не сообщает, как долго компьютер находится в бездействии.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 at %2, in %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 when the media ends, in about %n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>The system bus is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service knows no session of this user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session service gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No screen locker answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn the screens off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is set up to open this kind of link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a web or mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEnd</name>
@@ -405,6 +472,10 @@ window had been used.
         <source>&apos;%1&apos; is not running.</source>
         <translation>Программа «%1» не запущена.</translation>
     </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -427,6 +498,10 @@ window had been used.
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Версия %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Please send your comments to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -474,18 +549,6 @@ window had been used.
         <translation>ОК</translation>
     </message>
     <message>
-        <source>Exe Files (*.exe)</source>
-        <translation>Исполняемые файлы (*.exe)</translation>
-    </message>
-    <message>
-        <source>Batch Files (*.bat)</source>
-        <translation>Пакетные файлы (*.bat)</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Все файлы (*.*)</translation>
-    </message>
-    <message>
         <source>Please select a file</source>
         <translation>Выберите файл</translation>
     </message>
@@ -496,6 +559,18 @@ window had been used.
     <message>
         <source>Please choose a file which you want to run in time</source>
         <translation>Выберите файл, который нужно открыть в назначенное время</translation>
+    </message>
+    <message>
+        <source>Exe Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

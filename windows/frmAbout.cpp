@@ -35,6 +35,9 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
 
     m_ui->Image1->setAccessibleName(title);
     m_ui->Label2->setAccessibleName(QString::fromUtf8(ProgramInfo::SupportAddress));
+    // Read on its own, the line before the address needs an end of its own.
+    m_ui->Label3->setAccessibleName(
+        tr("Please send your comments to %1.").arg(QString::fromUtf8(ProgramInfo::SupportAddress)));
     connect(m_ui->Label2, &LinkLabel::activated, this, &frmAbout::Label2_Click);
     // OK answers to both Enter and Escape.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -18,6 +18,7 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
     AccessibleControls::markAsAlert(this);
+    m_cancel = ui.cmdCancel;
     connect(ui.cmdCancel, &QPushButton::clicked, this, &frmEndingSoon::reject);
     connect(ui.cmdMore, &QPushButton::clicked, this, [this] {
         dismiss();
@@ -30,8 +31,8 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
 void frmEndingSoon::showEvent(QShowEvent* event)
 {
     m_label->setText(m_text());
-    // What a screen reader reads as the alert appears; the label goes on counting.
-    setAccessibleDescription(m_label->text());
+    // Every showing opens on the same button, and Enter presses whichever has the focus.
+    m_cancel->setFocus();
     m_tick.start();
     QDialog::showEvent(event);
     QAccessibleEvent alert(this, QAccessible::Alert);

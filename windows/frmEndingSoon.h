@@ -8,8 +8,8 @@
 class QLabel;
 
 // The warning before a run ends: what will happen and in how long, counted down every second,
-// with "Cancel" (also Enter, Escape and the close box) and "+10 min". It stays above every other
-// window.
+// with "Cancel" (also Escape and the close box) and "+10 min"; Enter presses the one that has
+// the focus, "Cancel" when the warning opens. It stays above every other window.
 class frmEndingSoon : public QDialog
 {
     Q_OBJECT
@@ -34,5 +34,6 @@ protected:
 private:
     std::function<QString()> m_text;
     QLabel* m_label;
+    QWidget* m_cancel;
     QTimer m_tick;
 };

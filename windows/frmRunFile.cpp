@@ -11,24 +11,28 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-const QStringList frmRunFile::FileTypes = {
-    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "Exe Files (*.exe)")),
-    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "Batch Files (*.bat)")),
-    QStringLiteral(QT_TRANSLATE_NOOP("frmRunFile", "All Files (*.*)"))};
-
 namespace {
 
-// The patterns of a file type's description: what stands between its parentheses.
-QStringList patternsOf(const QString& fileType)
+// A kind of file: its description, which is translated, and its patterns, which are not.
+struct FileType
 {
-    const qsizetype open = fileType.lastIndexOf(QLatin1Char('('));
-    const qsizetype close = fileType.lastIndexOf(QLatin1Char(')'));
-    if (open < 0 || close < open)
-        return {};
-    return fileType.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
+    const char* description;
+    const char* patterns;
+};
+constexpr FileType FileTypes[] = {{QT_TRANSLATE_NOOP("frmRunFile", "Exe Files"), "*.exe"},
+                                  {QT_TRANSLATE_NOOP("frmRunFile", "Batch Files"), "*.bat"},
+                                  {QT_TRANSLATE_NOOP("frmRunFile", "All Files"), "*.*"}};
 
 } // namespace
+
+QStringList frmRunFile::fileTypes()
+{
+    QStringList shown;
+    for (const FileType& type : FileTypes)
+        shown << QStringLiteral("%1 (%2)").arg(tr(type.description),
+                                               QLatin1StringView(type.patterns));
+    return shown;
+}
 
 frmRunFile::frmRunFile(const SettingsStore& settings, QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmRunFile>()), m_settings(settings)
@@ -60,15 +64,14 @@ void frmRunFile::Command1_Click()
     dialog.setProxyModel(filter);
     // The dialog's own name filtering would hide every file without a dot from "*.*"; the
     // proxy does the filtering instead.
-    const auto useFileType = [filter](const QString& fileType) {
+    const QStringList fileTypes = frmRunFile::fileTypes();
+    const auto useFileType = [filter, fileTypes](const QString& fileType) {
         if (auto* files = qobject_cast<QFileSystemModel*>(filter->sourceModel()))
             files->setNameFilters({});
-        filter->setPatterns(patternsOf(fileType));
+        const qsizetype index = std::max<qsizetype>(0, fileTypes.indexOf(fileType));
+        filter->setPatterns(QString::fromLatin1(FileTypes[index].patterns).split(QLatin1Char(' ')));
     };
     connect(&dialog, &QFileDialog::filterSelected, filter, useFileType);
-    QStringList fileTypes;
-    for (const QString& fileType : FileTypes)
-        fileTypes << tr(qPrintable(fileType));
     dialog.setNameFilters(fileTypes);
     // Programs and scripts here have no ending of their own: the dialog opens on the type that
     // shows them.

@@ -15,8 +15,9 @@ class frmRunFile : public QDialog
     Q_OBJECT
 
 public:
-    // The kinds of file the browse dialog offers, in order; the first is chosen at first.
-    static const QStringList FileTypes;
+    // The kinds of file the browse dialog offers, in order, in the user's language: "Exe Files
+    // (*.exe)". The last, which shows every file, is chosen at first.
+    static QStringList fileTypes();
 
     frmRunFile(const SettingsStore& settings, QWidget* owner);
     ~frmRunFile() override;

@@ -1,6 +1,7 @@
 #include "DesktopScreenPower.h"
 
 #include "AsyncDBusCall.h"
+#include "platform/PlatformTexts.h"
 
 #include <QDBusVariant>
 #include <QGuiApplication>
@@ -120,14 +121,14 @@ void DesktopScreenPower::turnOffBy(Way way, const SessionControl::Completion& do
     case Way::None:
         break;
     }
-    done({false, QStringLiteral("This desktop offers no way to turn the screens off.")});
+    done({false, QString::fromLatin1(PlatformTexts::NoScreenPower)});
 }
 
 void DesktopScreenPower::turnOffByDpms(const SessionControl::Completion& done)
 {
     xcb_connection_t* connection = dpmsConnection();
     if (!connection) {
-        done({false, QStringLiteral("This desktop offers no way to turn the screens off.")});
+        done({false, QString::fromLatin1(PlatformTexts::NoScreenPower)});
         return;
     }
     // The server forces a level only while DPMS is enabled; a user who had it disabled (a kiosk,

@@ -1,5 +1,7 @@
 #include "DesktopShell.h"
 
+#include "platform/PlatformTexts.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -9,8 +11,8 @@
 
 namespace {
 
-const QString NoProgramForFile = QStringLiteral("No program is set up to open this kind of file.");
-const QString NoProgramForLink = QStringLiteral("No program is set up to open this kind of link.");
+const QString NoProgramForFile = QString::fromLatin1(PlatformTexts::NoProgramForFile);
+const QString NoProgramForLink = QString::fromLatin1(PlatformTexts::NoProgramForLink);
 
 } // namespace
 
@@ -31,12 +33,12 @@ DesktopShell::~DesktopShell()
 void DesktopShell::openPath(const QString& path, Completion done)
 {
     if (path.isEmpty()) {
-        done({false, QStringLiteral("No file was chosen.")});
+        done({false, QString::fromLatin1(PlatformTexts::NoFile)});
         return;
     }
     const QFileInfo file(path);
     if (!file.exists()) {
-        done({false, QStringLiteral("The file does not exist.")});
+        done({false, QString::fromLatin1(PlatformTexts::FileMissing)});
         return;
     }
     if (file.isFile() && file.isExecutable()) {
@@ -57,7 +59,7 @@ void DesktopShell::openUrl(const QUrl& url, Completion done)
     if (!url.isValid() ||
         (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http") &&
          scheme != QLatin1StringView("mailto"))) {
-        done({false, QStringLiteral("This is not a web or mail address.")});
+        done({false, QString::fromLatin1(PlatformTexts::NotALink)});
         return;
     }
     openWithDesktop(url.toString(QUrl::FullyEncoded), url, NoProgramForLink, std::move(done));

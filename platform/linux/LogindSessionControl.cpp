@@ -1,6 +1,7 @@
 #include "LogindSessionControl.h"
 
 #include "AsyncDBusCall.h"
+#include "platform/PlatformTexts.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -19,8 +20,8 @@ const QString ManagerPath = QStringLiteral("/org/freedesktop/login1");
 const QString ManagerInterface = QStringLiteral("org.freedesktop.login1.Manager");
 const QString SessionInterface = QStringLiteral("org.freedesktop.login1.Session");
 const QString PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString NoBus = QStringLiteral("The system bus is not available.");
-const QString NoSession = QStringLiteral("The session service knows no session of this user.");
+const QString NoBus = QString::fromLatin1(PlatformTexts::NoBus);
+const QString NoSession = QString::fromLatin1(PlatformTexts::NoSession);
 
 // For a whole request, however many calls it takes: long enough for a busy logind, short
 // enough that the program does not wait for ever for one that hangs.
@@ -38,7 +39,7 @@ QString errorText(const QDBusMessage& reply)
         return reply.errorMessage();
     if (!reply.errorName().isEmpty())
         return reply.errorName();
-    return QStringLiteral("The session service gave no answer.");
+    return QString::fromLatin1(PlatformTexts::NoAnswer);
 }
 
 bool answered(const QDBusMessage& reply)
@@ -158,7 +159,7 @@ void readLockedHint(const Logind& logind, const QString& session,
                         hint.arguments().constFirst().value<QDBusVariant>().variant().toBool())
                         done({true, {}});
                     else
-                        done({false, QStringLiteral("No screen locker answered.")});
+                        done({false, QString::fromLatin1(PlatformTexts::NoLocker)});
                 });
 }
 

@@ -65,6 +65,50 @@ inline bool captionFits(const QWidget* widget, qreal scale)
            room * scale;
 }
 
+// Where the caption's drawn text ends on a display of this scale, in the parent's coordinates:
+// an option's or a check box's after its mark, a label's from its left; any other control keeps
+// its text within itself.
+inline qreal captionEnd(const QWidget* widget, qreal scale)
+{
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    qreal start = 0;
+    if (qobject_cast<const QRadioButton*>(widget))
+        start =
+            widget->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, widget).left();
+    else if (qobject_cast<const QCheckBox*>(widget))
+        start =
+            widget->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, widget).left();
+    else if (!qobject_cast<const QLabel*>(widget) || static_cast<const QLabel*>(widget)->wordWrap())
+        return widget->geometry().right() + 1;
+    QImage display(1, 1, QImage::Format_RGB32);
+    display.setDotsPerMeterX(qRound(96 * scale / 0.0254));
+    display.setDotsPerMeterY(display.dotsPerMeterX());
+    const qreal text = QFontMetricsF(widget->font(), &display).horizontalAdvance(captionOf(widget));
+    return widget->x() + start + text / scale;
+}
+
+// What a caption runs into: the nearest control to its right on its row, or the border of the
+// frame it stands in; nothing when it stays clear.
+inline QString captionCrossing(const QWidget* widget, qreal scale)
+{
+    const qreal end = captionEnd(widget, scale);
+    const QWidget* parent = widget->parentWidget();
+    if (parent->inherits("QGroupBox") && end > parent->width() - 2)
+        return parent->objectName();
+    // The text's own line, centred in the control.
+    const qreal height = QFontMetricsF(widget->font()).height();
+    const qreal top = widget->y() + (widget->height() - height) / 2;
+    for (const QObject* object : parent->children()) {
+        const auto* other = qobject_cast<const QWidget*>(object);
+        if (other && other != widget && other->isVisibleTo(parent) && other->x() > widget->x() &&
+            other->x() < end && other->y() < top + height && other->geometry().bottom() + 1 > top &&
+            !other->inherits("LineControl"))
+            return other->objectName();
+    }
+    return {};
+}
+
 // Whether the control's text is drawn in the font it asks for, an outline font that scales.
 inline bool drawnInScalableFont(const QWidget* widget)
 {

@@ -1,6 +1,8 @@
 """What a screen reader finds in the program: the tree it reads over the accessibility bus, with
-the program's windows open in turn, and the run going."""
+the program's windows open in turn and the run going, and the events it is sent (what a screen
+reader speaks is what this bus carries)."""
 import os
+import re
 import unittest
 
 from harness import RUN_FILE, Session, wait_for
@@ -12,12 +14,27 @@ ABOUT_TITLE = "About Somnivo - Auto Shutdown Timer"
 class Accessibility(unittest.TestCase):
     def test_every_window_names_its_controls_as_they_are_seen(self):
         with Session(wm=True, session_bus=True, desktop=True, accessibility=True) as s:
-            s.store(SetTime="25", ShutDown="8", BlackScreen="0", Dimin="0")
+            s.store(SetTime="25", ShutDown="8", BlackScreen="0", Dimin="1")
             s.launch()
             # The reader's side of the bus is this session's, never the machine's.
             os.environ.update(DBUS_SESSION_BUS_ADDRESS=s.env["DBUS_SESSION_BUS_ADDRESS"],
                               DISPLAY=s.env["DISPLAY"])
             import pyatspi
+            from gi.repository import GLib
+
+            heard = []
+            pyatspi.Registry.registerEventListener(
+                lambda e: heard.append((e.type, e.source.name, e.source.description)),
+                "object:state-changed:focused", "object:property-change:accessible-description",
+                "object:property-change:accessible-value")
+
+            def hear(predicate, timeout=5):
+                """Whether events come that make it true, taking them as they arrive."""
+                def pumped():
+                    while GLib.MainContext.default().iteration(False):
+                        pass
+                    return predicate()
+                return wait_for(pumped, timeout)
 
             def program():
                 return next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Somnivo")
@@ -39,8 +56,9 @@ class Accessibility(unittest.TestCase):
             main = find("frame", "Somnivo - Auto Shutdown Timer ")
             self.assertTrue(main, "no main window")
             named = [("text", "Minutes from now on"), ("combo box", "Hour"),
-                     ("combo box", "Minute"), ("scroll bar", "Volume"), ("radio button", "In"),
-                     ("radio button", "Pause Only"), ("check box", "Diminuendo"),
+                     ("combo box", "Minute"), ("slider", "Volume"), ("radio button", "In"),
+                     ("radio button", "Pause playback"), ("radio button", "Turn the screens off"),
+                     ("check box", "Diminuendo"),
                      ("radio button", "After"), ("text", "Minutes without input"),
                      ("radio button", "When the media playing now ends"),
                      ("radio button", "When a program exits"), ("combo box", "Program"),
@@ -50,7 +68,11 @@ class Accessibility(unittest.TestCase):
                 control = find(role, name, main)
                 self.assertTrue(control, f"no {role} named {name!r}")
                 self.assertIn(pyatspi.STATE_FOCUSABLE, states(control), name)
-            self.assertIn(pyatspi.STATE_CHECKED, states(find("radio button", "Pause Only", main)))
+            self.assertIn(pyatspi.STATE_CHECKED,
+                          states(find("radio button", "Pause playback", main)))
+            # The minutes are one run of text: a reader that splits by runs keeps every character.
+            minutes = find("text", "Minutes from now on", main).queryText()
+            self.assertEqual(tuple(minutes.getAttributeRun(0, False))[1:], (0, 2))
 
             # The line becomes a progress bar that says the time left.
             line = find("progress bar", "Time left", main)
@@ -62,6 +84,26 @@ class Accessibility(unittest.TestCase):
             self.assertGreater(line.queryValue().currentValue, 98)
             press(find("push button", "Stop", main))
             self.assertTrue(wait_for(lambda: line.description == ""))
+
+            # Armed by its access key, the button takes the focus and says the plan in words; with
+            # the focus on the slider the fade's steps are not told, the user's own step is; when
+            # stopped, the button says so.
+            s.xdotool("key", "alt+s")
+            self.assertTrue(hear(lambda: any(
+                kind.startswith("object:state-changed:focused") and name == "Stop" and
+                re.fullmatch(r"Pause playback at \d\d:\d\d, in 25 minutes", text)
+                for kind, name, text in heard)), heard)
+            s.xdotool("key", "shift+Tab")
+            self.assertTrue(hear(lambda: heard and heard[-1][1] == "Volume"), heard)
+            del heard[:]
+            hear(lambda: False, 4.5)  # two fade steps
+            s.xdotool("key", "Up")
+            self.assertTrue(hear(lambda: any(name == "Volume" for _, name, _ in heard)), heard)
+            self.assertEqual([name for _, name, _ in heard if name == "Volume"], ["Volume"])
+            volume = find("slider", "Volume", main).queryValue()
+            self.assertEqual((volume.minimumValue, volume.maximumValue), (0, 100))
+            s.xdotool("key", "Tab", "alt+s")
+            self.assertTrue(hear(lambda: ("Sleep Now!", "Stopped") in [h[1:] for h in heard]), heard)
 
             # About: its address is a link the keyboard reaches.
             press(find("push button", "About", main))
@@ -87,7 +129,10 @@ class Accessibility(unittest.TestCase):
             press(find("push button", "Sleep Now!", main))
             warning = find("alert", "Somnivo - Ending soon")
             self.assertTrue(warning, "the warning is no alert")
-            self.assertRegex(warning.description, r"^Playback will pause in 0:[23]\d\.$")
+            # Its text is read once, from the label: no description repeats it.
+            self.assertEqual(warning.description, "")
+            self.assertTrue(pyatspi.findDescendant(warning, lambda a: re.fullmatch(
+                r"Playback will pause in 0:[23]\d\.", a.name or "")))
             press(find("push button", "Cancel", warning))
             self.assertTrue(find("push button", "Sleep Now!", main))
 

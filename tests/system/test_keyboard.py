@@ -82,12 +82,17 @@ class Keyboard(unittest.TestCase):
             self.assertTrue(warning_shown(False))
             keys("alt+s")
             self.assertTrue(warning_shown(), "the cancel did not stop the run")
-            # Ten minutes more, then stopped from the main window.
-            keys("alt+1")
+            # Ten minutes more by Enter on "+10 min", then stopped from the main window.
+            keys("Tab", "Return")
             self.assertTrue(warning_shown(False))
             keys("alt+s")
             keys("alt+s")
             self.assertTrue(warning_shown(), "Stop did not stop the run")
+            # Each showing opens on "Cancel", whichever button had the focus before.
+            keys("Return")
+            self.assertTrue(warning_shown(False))
+            keys("alt+s")
+            self.assertTrue(warning_shown(), "Enter did not cancel the run")
             keys("Escape")
             self.assertTrue(warning_shown(False))
             self.assertNotIn("Pause", " ".join(s.records()))

@@ -1,3 +1,4 @@
+#include "platform/PlatformTexts.h"
 #include "support/MainWindowFixture.h"
 #include "windows/frmAbout.h"
 #include "windows/frmEndingSoon.h"
@@ -93,26 +94,38 @@ private slots:
             QCOMPARE(std::pair(window->minimumSize(), window->maximumSize()),
                      std::pair(size, size));
             QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-            QHash<QChar, QString> accessKeys; // no two controls of a window share one
+            // No two controls of a window share an access key, the caption that takes another's
+            // place while a run goes included (that one only shares it with the one it replaces).
+            QHash<QChar, const QWidget*> accessKeys;
             for (const QWidget* control : window->findChildren<QWidget*>()) {
                 static const QRegularExpression mark(u"&([^&])"_s);
                 const QString text = control->property("text").toString();
                 if (const auto key = mark.match(text);
-                    key.hasMatch() && control != stop && control->window() == window) {
+                    key.hasMatch() && control->window() == window) {
                     const QChar letter = key.captured(1).at(0).toLower();
-                    QVERIFY2(!accessKeys.contains(letter),
-                             qPrintable(accessKeys.value(letter) + u" / "_s + text));
-                    accessKeys.insert(letter, text);
+                    const QWidget* other = accessKeys.value(letter);
+                    QVERIFY2(!other || (control == stop && other == sleepNow) ||
+                                 (control == sleepNow && other == stop),
+                             qPrintable((other ? LayoutChecks::captionOf(other) : QString()) +
+                                        u" / "_s + text));
+                    accessKeys.insert(letter, control);
                 }
                 if (LayoutChecks::captionOf(control).isEmpty())
                     continue;
                 QVERIFY2(LayoutChecks::captionFits(control, scale),
                          qPrintable(LayoutChecks::captionOf(control)));
+                const QString crossed = LayoutChecks::captionCrossing(control, scale);
+                QVERIFY2(crossed.isEmpty(),
+                         qPrintable(LayoutChecks::captionOf(control) + u" runs into "_s + crossed));
                 QVERIFY2(LayoutChecks::drawnInScalableFont(control),
                          qPrintable(control->objectName() + u' ' + control->font().family()));
             }
         }
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+        // What the system's services tell the user reaches a message in the user's language.
+        for (const char* text : PlatformTexts::All)
+            QVERIFY2(language == u"en"_s || !translation.translate("Platform", text).isEmpty(),
+                     text);
 
         // The progress track's outline stays whole where the scale puts its edge between pixels.
         QImage drawn((QSizeF(main.size()) * scale).toSize(), QImage::Format_RGB32);

@@ -62,7 +62,7 @@ private slots:
             QVERIFY(chooser);
             QCOMPARE(std::tuple(chooser->windowTitle(), chooser->directory().path(),
                                 chooser->nameFilters(), chooser->selectedNameFilter()),
-                     std::tuple(u"Please select a file"_s, u"/"_s, frmRunFile::FileTypes,
+                     std::tuple(u"Please select a file"_s, u"/"_s, frmRunFile::fileTypes(),
                                 u"All Files (*.*)"_s));
             // "All Files" lists a file without a dot in its name; "Exe Files" does not.
             chooser->setDirectory(f->home.path());
@@ -70,11 +70,11 @@ private slots:
             const QPersistentModelIndex file =
                 qobject_cast<QFileSystemModel*>(proxy->sourceModel())->index(noDot);
             QTRY_VERIFY(proxy->mapFromSource(file).isValid());
-            chooser->selectNameFilter(frmRunFile::FileTypes.first());
-            emit chooser->filterSelected(frmRunFile::FileTypes.first());
+            chooser->selectNameFilter(frmRunFile::fileTypes().first());
+            emit chooser->filterSelected(frmRunFile::fileTypes().first());
             QTRY_VERIFY(!proxy->mapFromSource(file).isValid());
-            chooser->selectNameFilter(frmRunFile::FileTypes.last());
-            emit chooser->filterSelected(frmRunFile::FileTypes.last());
+            chooser->selectNameFilter(frmRunFile::fileTypes().last());
+            emit chooser->filterSelected(frmRunFile::fileTypes().last());
             chooser->selectFile(noDot);
             QMetaObject::invokeMethod(chooser, "accept");
         });
