@@ -10,6 +10,11 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QVariant>
@@ -24,12 +29,40 @@ constexpr char QuietProperty[] = "somnivoQuiet";
 
 QAccessible::UpdateHandler qtUpdates = nullptr;
 
-// What goes to assistive technology, sifted: Qt 6.4 on Linux sends a changed name as the
-// object instead of the name, and the screen reader's script fails on it (the name is read
-// afresh whenever the control is met); a change the program made quietly is not told.
+// Tells assistive technology that a name or a description changed, with the new text. Qt 6.4 on
+// Linux sends the object in its place, and the screen reader's script fails on it: a caption
+// that changed under the focus ("Sleep Now!" to "Stop"), or what it says of itself, was never
+// spoken. Sent on Qt's own connection to the accessibility bus, as Qt would send it.
+bool tellChanged(QAccessibleEvent* event)
+{
+    const bool name = event->type() == QAccessible::NameChanged;
+    QAccessibleInterface* changed = event->accessibleInterface();
+    const QDBusConnection bus(QStringLiteral("a11y"));
+    if (!changed || !bus.isConnected())
+        return false;
+    const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
+    QDBusArgument root;
+    root.beginStructure();
+    root << bus.baseService() << QDBusObjectPath(prefix + QStringLiteral("root"));
+    root.endStructure();
+    QDBusMessage signal = QDBusMessage::createSignal(
+        prefix + QString::number(QAccessible::uniqueId(changed)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    signal << (name ? QStringLiteral("accessible-name") : QStringLiteral("accessible-description"))
+           << 0 << 0
+           << QVariant::fromValue(
+                  QDBusVariant(changed->text(name ? QAccessible::Name : QAccessible::Description)))
+           << QVariant::fromValue(root);
+    return bus.send(signal);
+}
+
+// What goes to assistive technology, sifted: a changed name or description told rightly; a
+// change the program made quietly not told at all.
 void sift(QAccessibleEvent* event)
 {
-    if (event->type() == QAccessible::NameChanged)
+    if ((event->type() == QAccessible::NameChanged ||
+         event->type() == QAccessible::DescriptionChanged) &&
+        tellChanged(event))
         return;
     if (event->type() == QAccessible::ValueChanged && event->object() &&
         event->object()->property(QuietProperty).toBool())
@@ -85,6 +118,10 @@ void install()
 void markAsVolume(QWidget* slider)
 {
     slider->setProperty(VolumeProperty, true);
+    // Qt may have made its own answer already (the design set the slider's range): it goes.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(slider);
+    if (made && !dynamic_cast<VolumeAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 Quiet::Quiet(QWidget* control) : m_control(control)

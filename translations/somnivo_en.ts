@@ -214,16 +214,16 @@ window had been used.
     </message>
     <message numerus="yes">
         <source>%1 when the media ends (in about %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 when the media ends (in about %n min)</numerusform>
+            <numerusform>%1 when the media ends (in about %n min)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 after %2 min without input (idle for %n min)</numerusform>
+            <numerusform>%1 after %2 min without input (idle for %n min)</numerusform>
         </translation>
     </message>
     <message>
@@ -236,23 +236,23 @@ window had been used.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 at %2, in %n minute</numerusform>
+            <numerusform>%1 at %2, in %n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 when the media ends, in about %n minute</numerusform>
+            <numerusform>%1 when the media ends, in about %n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 after %2 minutes without input, none for %n minute now</numerusform>
+            <numerusform>%1 after %2 minutes without input, none for %n minutes now</numerusform>
         </translation>
     </message>
 </context>
