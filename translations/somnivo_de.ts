@@ -111,8 +111,8 @@ window had been used.
         <translation>Aufruf: somnivo [OPTION...]
 Ein Einschlaf-Timer: Am Ende eines Countdowns, zu einer Uhrzeit, nach einer
 Weile ohne Eingabe, wenn die aktuelle Wiedergabe endet oder wenn ein Programm
-beendet wird, meldet er ab, fährt herunter, startet neu, wechselt in den
-Standby-Modus oder in den Ruhezustand, sperrt den Bildschirm, schaltet die
+beendet wird, meldet er ab, fährt herunter, startet neu, versetzt den Computer
+in Bereitschaft oder in den Ruhezustand, sperrt den Bildschirm, schaltet die
 Bildschirme aus, öffnet eine Datei oder pausiert nur die Player; auf Wunsch
 blendet er dabei die Lautstärke aus und schaltet den Bildschirm schwarz. Ohne
 Optionen zeigt er sein Fenster. Mit Optionen stellt oder stoppt er einen Timer
@@ -170,15 +170,15 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation>Der Computer kann am Ende des Timers möglicherweise nicht in den Standby-Modus wechseln: %1.</translation>
+        <translation>Der Computer kann am Ende des Timers möglicherweise nicht in Bereitschaft versetzt werden: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation>dieser Benutzer darf ihn nicht in den Standby-Modus versetzen</translation>
+        <translation>dieser Benutzer darf ihn nicht in Bereitschaft versetzen</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation>Dieser Computer kann nicht in den Standby-Modus wechseln.</translation>
+        <translation>Dieser Computer kann nicht in Bereitschaft versetzt werden.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
@@ -229,7 +229,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>sleep</source>
-        <translation>den Bereitschaftsmodus</translation>
+        <translation>den Wechsel in Bereitschaft oder Ruhezustand</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -263,23 +263,23 @@ das Fenster bedient worden.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 um %2, in %n Minute</numerusform>
+            <numerusform>%1 um %2, in %n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, wenn die Wiedergabe endet, in etwa %n Minute</numerusform>
+            <numerusform>%1, wenn die Wiedergabe endet, in etwa %n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nach %2 Minuten ohne Eingabe, seit %n Minute keine Eingabe</numerusform>
+            <numerusform>%1 nach %2 Minuten ohne Eingabe, seit %n Minuten keine Eingabe</numerusform>
         </translation>
     </message>
 </context>
@@ -287,43 +287,43 @@ das Fenster bedient worden.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Systembus ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sitzungsdienst kennt keine Sitzung dieses Benutzers.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sitzungsdienst hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bildschirmsperre hat geantwortet.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung bietet keine Möglichkeit, die Bildschirme auszuschalten.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Art von Datei ist kein Programm zum Öffnen eingerichtet.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Art von Link ist kein Programm zum Öffnen eingerichtet.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei gewählt.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Web- oder E-Mail-Adresse.</translation>
     </message>
 </context>
 <context>
@@ -374,27 +374,27 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation>Der Computer wechselt in %1 in den Standby-Modus.</translation>
+        <translation>Der Computer wird in %1 in Bereitschaft versetzt.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation>Standby</translation>
+        <translation>In Bereitschaft versetzen</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation>Der Computer konnte nicht in den Standby-Modus versetzt werden.</translation>
+        <translation>Der Computer konnte nicht in Bereitschaft versetzt werden.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation>Der Computer wechselt in %1 in den Ruhezustand.</translation>
+        <translation>Der Computer wird in %1 in den Ruhezustand versetzt.</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation>Ruhezustand</translation>
+        <translation>In den Ruhezustand versetzen</translation>
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation>Der Computer konnte nicht in den Ruhezustand wechseln.</translation>
+        <translation>Der Computer konnte nicht in den Ruhezustand versetzt werden.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
@@ -457,7 +457,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation>Die aktuelle Wiedergabe gibt ihre Dauer nicht an: Diminuendo kann die Lautstärke nicht bis zu ihrem Ende ausblenden.</translation>
+        <translation>Die aktuelle Wiedergabe gibt ihre Dauer nicht an: „Ausblenden“ kann die Lautstärke nicht passend zu ihrem Ende absenken.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
@@ -469,7 +469,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer gestoppt</translation>
     </message>
 </context>
 <context>
@@ -496,7 +496,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie Ihre Kommentare an %1.</translation>
     </message>
 </context>
 <context>
@@ -557,15 +557,15 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>EXE-Dateien</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Batchdateien</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>
@@ -584,7 +584,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>Bei Systemstar&amp;t laden</translation>
+        <translation>Bei Anme&amp;ldung laden</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -604,7 +604,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>Tä&amp;glich</translation>
+        <translation>Tä&amp;gl.</translation>
     </message>
     <message>
         <source>&amp;At</source>
@@ -620,7 +620,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>Minuten ab &amp;jetzt</translation>
+        <translation>Minu&amp;ten</translation>
     </message>
     <message>
         <source>Action</source>
@@ -632,11 +632,11 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation>&amp;Neust.</translation>
+        <translation>&amp;Neustart</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation>&amp;Herunterf.</translation>
+        <translation>A&amp;usschalten</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
@@ -644,7 +644,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation>Standb&amp;y</translation>
+        <translation>Bereitscha&amp;ft</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
@@ -652,23 +652,23 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>Sp&amp;err</translation>
+        <translation>Sp&amp;erren</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Bi&amp;ld aus</translation>
+        <translation>Bildsc&amp;hirm aus</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation>Nur &amp;Pause</translation>
+        <translation>Nur &amp;pausieren</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation>&amp;Diminuendo</translation>
+        <translation>Ausblen&amp;den</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
-        <translation>Bild s&amp;chwarz</translation>
+        <translation>Bild schwar&amp;z</translation>
     </message>
     <message>
         <source>Vol</source>
@@ -680,11 +680,11 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>&amp;Schlafen!</translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -730,7 +730,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation>Nach</translation>
+        <translation>Na&amp;ch</translation>
     </message>
     <message>
         <source>Minutes without input</source>
@@ -742,7 +742,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation>Wenn die a&amp;ktuelle Wiedergabe endet</translation>
+        <translation>&amp;Wenn die aktuelle Wiedergabe endet</translation>
     </message>
     <message>
         <source>When a program exits</source>
@@ -759,7 +759,7 @@ das Fenster bedient worden.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>beendet &amp;wird</translation>
+        <translation>&amp;beendet wird</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

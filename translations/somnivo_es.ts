@@ -208,7 +208,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation>%1 está bloqueando «%2» (%3)</translation>
+        <translation>%1 está bloqueando %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
@@ -224,11 +224,11 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>shutdown</source>
-        <translation>apagado</translation>
+        <translation>el apagado</translation>
     </message>
     <message>
         <source>sleep</source>
-        <translation>suspensión</translation>
+        <translation>la suspensión y la hibernación</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -262,23 +262,23 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 a las %2, dentro de %n minuto</numerusform>
+            <numerusform>%1 a las %2, dentro de %n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 al terminar la reproducción, dentro de %n minuto aproximadamente</numerusform>
+            <numerusform>%1 al terminar la reproducción, dentro de unos %n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tras %2 minutos de inactividad, sin actividad desde hace %n minuto</numerusform>
+            <numerusform>%1 tras %2 minutos de inactividad, sin actividad desde hace %n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -286,43 +286,43 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bus del sistema no está disponible.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de sesiones no conoce ninguna sesión de este usuario.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de sesiones no ha respondido.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha respondido ningún bloqueador de pantalla.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no ofrece ninguna forma de apagar las pantallas.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa configurado para abrir este tipo de archivo.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa configurado para abrir este tipo de enlace.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección web ni de correo electrónico.</translation>
     </message>
 </context>
 <context>
@@ -456,7 +456,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation>La reproducción actual no indica cuánto dura: Diminuendo no puede bajar el volumen poco a poco hasta su final.</translation>
+        <translation>La reproducción actual no indica cuánto dura: «Fundido» no puede bajar el volumen poco a poco hasta su final.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
@@ -468,7 +468,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador detenido</translation>
     </message>
 </context>
 <context>
@@ -495,7 +495,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe sus comentarios a %1.</translation>
     </message>
 </context>
 <context>
@@ -556,15 +556,15 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos por lotes</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
 </context>
 <context>
@@ -583,7 +583,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>&amp;Iniciar con el sistema</translation>
+        <translation>&amp;Iniciar con la sesión</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -603,7 +603,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>A diari&amp;o</translation>
+        <translation>Diari&amp;o</translation>
     </message>
     <message>
         <source>&amp;At</source>
@@ -611,15 +611,15 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>&amp;In</source>
-        <translation>​</translation>
+        <translation>&amp;En</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Minutos desde ahora</translation>
+        <translation>Minutos de cuenta atrás</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>&amp;minutos desde ahora</translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Action</source>
@@ -631,7 +631,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation>&amp;Reinic.</translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
@@ -639,11 +639,11 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation>&amp;Salir</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation>S&amp;uspend.</translation>
+        <translation>&amp;Suspender</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
@@ -651,11 +651,11 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>Blo&amp;q.</translation>
+        <translation>Blo&amp;quear</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Apag. pan&amp;t</translation>
+        <translation>Apagar pan&amp;talla</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
@@ -663,7 +663,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation>Dimi&amp;nuendo</translation>
+        <translation>F&amp;undido</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
@@ -679,11 +679,11 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation>A&amp;cerca de</translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>¡A &amp;dormir!</translation>
+        <translation>I&amp;niciar</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -695,7 +695,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Detener</translation>
+        <translation>Dete&amp;ner</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
@@ -758,7 +758,7 @@ ya está en marcha, o se inicia con él, como si se hubiera usado la ventana.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>t&amp;ermina</translation>
+        <translation>ter&amp;mina</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

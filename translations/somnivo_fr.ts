@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation>%1 n&apos;accepte pas de valeur</translation>
+        <translation>%1 n’accepte pas de valeur</translation>
     </message>
     <message>
         <source>--action takes %1, not %2</source>
@@ -33,15 +33,15 @@
     </message>
     <message>
         <source>--stop takes no other options</source>
-        <translation>--stop n&apos;accepte aucune autre option</translation>
+        <translation>--stop n’accepte aucune autre option</translation>
     </message>
     <message>
         <source>--daily goes with --at</source>
-        <translation>--daily s&apos;utilise avec --at</translation>
+        <translation>--daily s’utilise avec --at</translation>
     </message>
     <message>
         <source>--run-file goes with --action runfile</source>
-        <translation>--run-file s&apos;utilise avec --action runfile</translation>
+        <translation>--run-file s’utilise avec --action runfile</translation>
     </message>
     <message>
         <source>--action runfile needs --run-file PATH</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>no such file: %1</source>
-        <translation>fichier introuvable : %1</translation>
+        <translation>fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>no such process: %1</source>
-        <translation>processus introuvable : %1</translation>
+        <translation>processus introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 takes minutes as a number such as 30 or 0.5, not %2</source>
@@ -108,30 +108,30 @@ window had been used.
   --help              show this help and end
   --version           show the version and end
 </source>
-        <translation>Utilisation : somnivo [OPTION...]
-Une minuterie d&apos;endormissement : à la fin d&apos;un compte à rebours, à une heure
-donnée, après un moment d&apos;inactivité, quand le média en cours se termine ou
-quand un programme s&apos;arrête, elle ferme la session, éteint, redémarre, met en
-veille ou en hibernation, verrouille l&apos;écran, éteint les écrans, ouvre un
+        <translation>Utilisation&#xa0;: somnivo [OPTION...]
+Une minuterie d’endormissement&#xa0;: à la fin d’un compte à rebours, à une heure
+donnée, après un moment d’inactivité, quand le média en cours se termine ou
+quand un programme s’arrête, elle ferme la session, éteint, redémarre, met en
+veille ou en hibernation, verrouille l’écran, éteint les écrans, ouvre un
 fichier ou met seulement les lecteurs en pause, en baissant au besoin le volume
-peu à peu et en noircissant l&apos;écran. Sans option, elle affiche sa fenêtre. Avec
-des options, elle programme ou arrête une minuterie dans l&apos;instance déjà
+peu à peu et en noircissant l’écran. Sans option, elle affiche sa fenêtre. Avec
+des options, elle programme ou arrête une minuterie dans l’instance déjà
 lancée, ou démarre avec cette minuterie, comme si la fenêtre avait été
 utilisée.
 
   --in MINUTES        terminer la minuterie dans MINUTES minutes (au plus
-                      4 caractères : 30, 0.5)
+                      4 caractères&#xa0;: 30, 0.5)
   --at HH:MM          terminer la minuterie à cette heure
-  --daily             avec --at : reprogrammer à chaque lancement du programme
-  --idle MINUTES      terminer la minuterie après MINUTES minutes d&apos;inactivité
+  --daily             avec --at&#xa0;: reprogrammer à chaque lancement du programme
+  --idle MINUTES      terminer la minuterie après MINUTES minutes d’inactivité
   --media-end         terminer la minuterie quand le média en cours se termine
   --after-exit PID|NAME
                       terminer la minuterie quand ce processus, ou chacun de
-                      vos processus portant ce nom, s&apos;est arrêté
-  --action ACTION     action à effectuer à la fin (par défaut : la dernière
-                      choisie) :
+                      vos processus portant ce nom, s’est arrêté
+  --action ACTION     action à effectuer à la fin (par défaut&#xa0;: la dernière
+                      choisie)&#xa0;:
                       %1
-  --run-file PATH     avec --action runfile : le fichier à ouvrir à la fin
+  --run-file PATH     avec --action runfile&#xa0;: le fichier à ouvrir à la fin
   --stop              arrêter la minuterie en cours
   --help              afficher cette aide et quitter
   --version           afficher la version et quitter
@@ -146,11 +146,11 @@ utilisée.
     </message>
     <message>
         <source>The computer may not shut down at the end of this run: %1.</source>
-        <translation>L&apos;ordinateur risque de ne pas pouvoir s&apos;éteindre à la fin de la minuterie&#xa0;: %1.</translation>
+        <translation>L’ordinateur risque de ne pas pouvoir s’éteindre à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not shut it down</source>
-        <translation>cet utilisateur n&apos;a pas le droit de l&apos;éteindre</translation>
+        <translation>cet utilisateur n’a pas le droit de l’éteindre</translation>
     </message>
     <message>
         <source>This computer cannot shut down.</source>
@@ -158,11 +158,11 @@ utilisée.
     </message>
     <message>
         <source>The computer may not restart at the end of this run: %1.</source>
-        <translation>L&apos;ordinateur risque de ne pas pouvoir redémarrer à la fin de la minuterie&#xa0;: %1.</translation>
+        <translation>L’ordinateur risque de ne pas pouvoir redémarrer à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not restart it</source>
-        <translation>cet utilisateur n&apos;a pas le droit de le redémarrer</translation>
+        <translation>cet utilisateur n’a pas le droit de le redémarrer</translation>
     </message>
     <message>
         <source>This computer cannot restart.</source>
@@ -170,11 +170,11 @@ utilisée.
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation>L&apos;ordinateur risque de ne pas pouvoir se mettre en veille à la fin de la minuterie&#xa0;: %1.</translation>
+        <translation>L’ordinateur risque de ne pas pouvoir se mettre en veille à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation>cet utilisateur n&apos;a pas le droit de le mettre en veille</translation>
+        <translation>cet utilisateur n’a pas le droit de le mettre en veille</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
@@ -182,11 +182,11 @@ utilisée.
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
-        <translation>L&apos;ordinateur risque de ne pas pouvoir passer en hibernation à la fin de la minuterie&#xa0;: %1.</translation>
+        <translation>L’ordinateur risque de ne pas pouvoir passer en hibernation à la fin de la minuterie&#xa0;: %1.</translation>
     </message>
     <message>
         <source>this user may not let it hibernate</source>
-        <translation>cet utilisateur n&apos;a pas le droit de le mettre en hibernation</translation>
+        <translation>cet utilisateur n’a pas le droit de le mettre en hibernation</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
@@ -217,11 +217,11 @@ utilisée.
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off: the run will only pause the players.</source>
-        <translation>Cet environnement de bureau ne permet pas d&apos;éteindre les écrans&#xa0;: la minuterie mettra seulement les lecteurs en pause.</translation>
+        <translation>Cet environnement de bureau ne permet pas d’éteindre les écrans&#xa0;: la minuterie mettra seulement les lecteurs en pause.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off. Playback will pause in %1.</source>
-        <translation>Cet environnement de bureau ne permet pas d&apos;éteindre les écrans. La lecture sera mise en pause dans %1.</translation>
+        <translation>Cet environnement de bureau ne permet pas d’éteindre les écrans. La lecture sera mise en pause dans %1.</translation>
     </message>
     <message>
         <source>shutdown</source>
@@ -229,7 +229,7 @@ utilisée.
     </message>
     <message>
         <source>sleep</source>
-        <translation>la mise en veille</translation>
+        <translation>la mise en veille et l’hibernation</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -249,8 +249,8 @@ utilisée.
     <message numerus="yes">
         <source>%1 after %2 min without input (idle for %n min)</source>
         <translation>
-            <numerusform>%1 après %2 min d&apos;inactivité (inactif depuis %n min)</numerusform>
-            <numerusform>%1 après %2 min d&apos;inactivité (inactif depuis %n min)</numerusform>
+            <numerusform>%1 après %2 min d’inactivité (inactif depuis %n min)</numerusform>
+            <numerusform>%1 après %2 min d’inactivité (inactif depuis %n min)</numerusform>
         </translation>
     </message>
     <message>
@@ -259,27 +259,27 @@ utilisée.
     </message>
     <message>
         <source>This desktop does not tell how long the computer has had no input.</source>
-        <translation>Cet environnement de bureau n&apos;indique pas depuis combien de temps l&apos;ordinateur est inactif.</translation>
+        <translation>Cet environnement de bureau n’indique pas depuis combien de temps l’ordinateur est inactif.</translation>
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 à %2, dans %n minute</numerusform>
+            <numerusform>%1 à %2, dans %n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 à la fin du média, dans environ %n minute</numerusform>
+            <numerusform>%1 à la fin du média, dans environ %n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 après %2 minutes d’inactivité, aucune activité depuis %n minute</numerusform>
+            <numerusform>%1 après %2 minutes d’inactivité, aucune activité depuis %n minutes</numerusform>
         </translation>
     </message>
 </context>
@@ -287,43 +287,43 @@ utilisée.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bus système n’est pas disponible.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de sessions ne connaît aucune session de cet utilisateur.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de sessions n’a pas répondu.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service de verrouillage de l’écran n’a répondu.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau ne permet pas d’éteindre les écrans.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’est configuré pour ouvrir ce type de fichier.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’est configuré pour ouvrir ce type de lien.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier n’a été choisi.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’existe pas.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une adresse web ou de courriel.</translation>
     </message>
 </context>
 <context>
@@ -334,15 +334,15 @@ utilisée.
     </message>
     <message>
         <source>Log off</source>
-        <translation>Se déconnecter</translation>
+        <translation>Fermer la session</translation>
     </message>
     <message>
         <source>The session could not be ended.</source>
-        <translation>La session n&apos;a pas pu être fermée.</translation>
+        <translation>La session n’a pas pu être fermée.</translation>
     </message>
     <message>
         <source>The computer will shut down in %1.</source>
-        <translation>L&apos;ordinateur s&apos;éteindra dans %1.</translation>
+        <translation>L’ordinateur s’éteindra dans %1.</translation>
     </message>
     <message>
         <source>Shut down</source>
@@ -350,11 +350,11 @@ utilisée.
     </message>
     <message>
         <source>The computer could not be shut down.</source>
-        <translation>L&apos;ordinateur n&apos;a pas pu être éteint.</translation>
+        <translation>L’ordinateur n’a pas pu être éteint.</translation>
     </message>
     <message>
         <source>The computer will restart in %1.</source>
-        <translation>L&apos;ordinateur redémarrera dans %1.</translation>
+        <translation>L’ordinateur redémarrera dans %1.</translation>
     </message>
     <message>
         <source>Restart</source>
@@ -362,11 +362,11 @@ utilisée.
     </message>
     <message>
         <source>The computer could not be restarted.</source>
-        <translation>L&apos;ordinateur n&apos;a pas pu redémarrer.</translation>
+        <translation>L’ordinateur n’a pas pu redémarrer.</translation>
     </message>
     <message>
         <source>%2 will open in %1.</source>
-        <translation>Dans %1, %2 s&apos;ouvrira.</translation>
+        <translation>Dans %1, %2 s’ouvrira.</translation>
     </message>
     <message>
         <source>Open %1</source>
@@ -374,7 +374,7 @@ utilisée.
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation>L&apos;ordinateur se mettra en veille dans %1.</translation>
+        <translation>L’ordinateur se mettra en veille dans %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
@@ -382,11 +382,11 @@ utilisée.
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation>L&apos;ordinateur n&apos;a pas pu être mis en veille.</translation>
+        <translation>L’ordinateur n’a pas pu être mis en veille.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
-        <translation>L&apos;ordinateur passera en hibernation dans %1.</translation>
+        <translation>L’ordinateur passera en hibernation dans %1.</translation>
     </message>
     <message>
         <source>Hibernate</source>
@@ -394,23 +394,23 @@ utilisée.
     </message>
     <message>
         <source>The computer could not hibernate.</source>
-        <translation>L&apos;ordinateur n&apos;a pas pu passer en hibernation.</translation>
+        <translation>L’ordinateur n’a pas pu passer en hibernation.</translation>
     </message>
     <message>
         <source>The screen will lock in %1.</source>
-        <translation>L&apos;écran se verrouillera dans %1.</translation>
+        <translation>L’écran se verrouillera dans %1.</translation>
     </message>
     <message>
         <source>Lock the screen</source>
-        <translation>Verrouiller l&apos;écran</translation>
+        <translation>Verrouiller l’écran</translation>
     </message>
     <message>
         <source>The screen could not be locked.</source>
-        <translation>L&apos;écran n&apos;a pas pu être verrouillé.</translation>
+        <translation>L’écran n’a pas pu être verrouillé.</translation>
     </message>
     <message>
         <source>The screens will turn off in %1.</source>
-        <translation>Les écrans s&apos;éteindront dans %1.</translation>
+        <translation>Les écrans s’éteindront dans %1.</translation>
     </message>
     <message>
         <source>Turn the screens off</source>
@@ -418,7 +418,7 @@ utilisée.
     </message>
     <message>
         <source>The screens could not be turned off.</source>
-        <translation>Les écrans n&apos;ont pas pu être éteints.</translation>
+        <translation>Les écrans n’ont pas pu être éteints.</translation>
     </message>
     <message>
         <source>Playback will pause in %1.</source>
@@ -433,31 +433,31 @@ utilisée.
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation>Aucun fichier à ouvrir n&apos;a été choisi.</translation>
+        <translation>Aucun fichier à ouvrir n’a été choisi.</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
-        <translation>Ce compte à rebours est trop long : il peut durer au plus un an (%1 minutes).</translation>
+        <translation>Ce compte à rebours est trop long&#xa0;: il peut durer au plus un an (%1 minutes).</translation>
     </message>
     <message>
         <source>This time without input is too long: a run can last at most a year (%1 minutes).</source>
-        <translation>Cette durée d&apos;inactivité est trop longue&#xa0;: une minuterie peut durer au plus un an (%1 minutes).</translation>
+        <translation>Cette durée d’inactivité est trop longue&#xa0;: une minuterie peut durer au plus un an (%1 minutes).</translation>
     </message>
     <message>
         <source>While a program keeps the screen on, this desktop does not count time without input.</source>
-        <translation>Tant qu&apos;un programme maintient l&apos;écran allumé, cet environnement de bureau ne compte pas le temps d&apos;inactivité.</translation>
+        <translation>Tant qu’un programme maintient l’écran allumé, cet environnement de bureau ne compte pas le temps d’inactivité.</translation>
     </message>
     <message>
         <source>No media is playing.</source>
-        <translation>Aucun média n&apos;est en cours de lecture.</translation>
+        <translation>Aucun média n’est en cours de lecture.</translation>
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation>Le média en cours n&apos;indique pas sa durée&#xa0;: «&#xa0;Fondu sonore&#xa0;» ne peut pas baisser le volume jusqu&apos;à sa fin.</translation>
+        <translation>Le média en cours n’indique pas sa durée&#xa0;: «&#xa0;Fondu sonore&#xa0;» ne peut pas baisser le volume jusqu’à sa fin.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
@@ -465,11 +465,11 @@ utilisée.
     </message>
     <message>
         <source>&apos;%1&apos; is not running.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas en cours d&apos;exécution.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas en cours d’exécution.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie arrêtée</translation>
     </message>
 </context>
 <context>
@@ -496,7 +496,7 @@ utilisée.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez vos commentaires à %1.</translation>
     </message>
 </context>
 <context>
@@ -553,19 +553,19 @@ utilisée.
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation>Veuillez choisir le fichier à ouvrir à l&apos;heure prévue.</translation>
+        <translation>Veuillez choisir le fichier à ouvrir à l’heure prévue.</translation>
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de commandes</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
 </context>
 <context>
@@ -584,7 +584,7 @@ utilisée.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>Lancer au démarra&amp;ge</translation>
+        <translation>Lan&amp;cer à la connexion</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -604,7 +604,7 @@ utilisée.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>&amp;Quotid.</translation>
+        <translation>Tl&amp;j</translation>
     </message>
     <message>
         <source>&amp;At</source>
@@ -616,11 +616,11 @@ utilisée.
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Minutes à partir de maintenant</translation>
+        <translation>Délai en minutes</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>&amp;minutes dès à présent</translation>
+        <translation>&amp;minutes plus tard</translation>
     </message>
     <message>
         <source>Action</source>
@@ -640,11 +640,11 @@ utilisée.
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation>Dé&amp;con.</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation>Vei&amp;lle</translation>
+        <translation>Mettre en vei&amp;lle</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
@@ -652,19 +652,19 @@ utilisée.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;Verr.</translation>
+        <translation>&amp;Verrouiller</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Écr. éte&amp;int</translation>
+        <translation>Écran éte&amp;int</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation>Pause &amp;seule</translation>
+        <translation>Pause uni&amp;quement</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation>&amp;Fondu sonore</translation>
+        <translation>Fondu &amp;sonore</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
@@ -684,7 +684,7 @@ utilisée.
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>Do&amp;rmir&#xa0;!</translation>
+        <translation>Déma&amp;rrer</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -692,7 +692,7 @@ utilisée.
     </message>
     <message>
         <source>Could not open the mixer.</source>
-        <translation>Impossible d&apos;ouvrir le mélangeur.</translation>
+        <translation>Impossible d’ouvrir le mélangeur.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -730,15 +730,15 @@ utilisée.
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation>Après</translation>
+        <translation>Apr&amp;ès</translation>
     </message>
     <message>
         <source>Minutes without input</source>
-        <translation>Minutes d&apos;inactivité</translation>
+        <translation>Minutes d’inactivité</translation>
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation>minutes &amp;d&apos;inactivité</translation>
+        <translation>minutes &amp;d’inactivité</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
@@ -747,7 +747,7 @@ utilisée.
     <message>
         <source>When a program exits</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation>Quand un programme s&apos;arrête</translation>
+        <translation>Quand un programme s’arrête</translation>
     </message>
     <message>
         <source>When</source>
@@ -759,7 +759,7 @@ utilisée.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>s&apos;&amp;arrête</translation>
+        <translation>s’&amp;arrête</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -770,7 +770,7 @@ utilisée.
     <name>main</name>
     <message>
         <source>the running copy did not take the request</source>
-        <translation>l&apos;instance en cours n&apos;a pas accepté la demande</translation>
+        <translation>l’instance en cours n’a pas accepté la demande</translation>
     </message>
 </context>
 </TS>

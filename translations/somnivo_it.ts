@@ -207,7 +207,7 @@ usata la finestra.
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation>%1 sta bloccando «%2» (%3)</translation>
+        <translation>%1 sta bloccando %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
@@ -223,11 +223,11 @@ usata la finestra.
     </message>
     <message>
         <source>shutdown</source>
-        <translation>spegnimento</translation>
+        <translation>lo spegnimento</translation>
     </message>
     <message>
         <source>sleep</source>
-        <translation>sospensione</translation>
+        <translation>la sospensione e l&apos;ibernazione</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -261,23 +261,23 @@ usata la finestra.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 alle %2, tra %n minuto</numerusform>
+            <numerusform>%1 alle %2, tra %n minuti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 alla fine della riproduzione, tra circa %n minuto</numerusform>
+            <numerusform>%1 alla fine della riproduzione, tra circa %n minuti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dopo %2 minuti di inattività, nessuna attività da %n minuto</numerusform>
+            <numerusform>%1 dopo %2 minuti di inattività, nessuna attività da %n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -285,43 +285,43 @@ usata la finestra.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il bus di sistema non è disponibile.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio delle sessioni non conosce alcuna sessione di questo utente.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio delle sessioni non ha risposto.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun blocco schermo ha risposto.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non offre alcun modo per spegnere gli schermi.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma è impostato per aprire questo tipo di file.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma è impostato per aprire questo tipo di collegamento.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scelto nessun file.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un indirizzo web o di posta elettronica.</translation>
     </message>
 </context>
 <context>
@@ -455,7 +455,7 @@ usata la finestra.
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation>La riproduzione in corso non indica quanto dura: Diminuendo non può abbassare gradualmente il volume fino alla sua fine.</translation>
+        <translation>La riproduzione in corso non indica quanto dura: «Dissolvenza» non può abbassare gradualmente il volume fino alla sua fine.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
@@ -467,7 +467,7 @@ usata la finestra.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer fermato</translation>
     </message>
 </context>
 <context>
@@ -494,7 +494,7 @@ usata la finestra.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia i tuoi commenti a %1.</translation>
     </message>
 </context>
 <context>
@@ -555,15 +555,15 @@ usata la finestra.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File batch</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ usata la finestra.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>A&amp;vvia con il sistema</translation>
+        <translation>A&amp;vvia all&apos;accesso</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -602,7 +602,7 @@ usata la finestra.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>Ogni &amp;gg.</translation>
+        <translation>Ri&amp;peti</translation>
     </message>
     <message>
         <source>&amp;At</source>
@@ -610,15 +610,15 @@ usata la finestra.
     </message>
     <message>
         <source>&amp;In</source>
-        <translation>I&amp;n</translation>
+        <translation>&amp;Tra</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Minuti da adesso</translation>
+        <translation>Minuti del conto alla rovescia</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>minu&amp;ti da adesso</translation>
+        <translation>min&amp;uti</translation>
     </message>
     <message>
         <source>Action</source>
@@ -626,7 +626,7 @@ usata la finestra.
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation>&amp;Apri file</translation>
+        <translation>Apri &amp;file</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
@@ -634,11 +634,11 @@ usata la finestra.
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation>S&amp;pegni</translation>
+        <translation>Spe&amp;gni</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation>&amp;Esci</translation>
+        <translation>T&amp;ermina</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
@@ -650,11 +650,11 @@ usata la finestra.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;Bloc.</translation>
+        <translation>&amp;Blocca</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Spegni s&amp;ch.</translation>
+        <translation>Spegni s&amp;chermo</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
@@ -662,7 +662,7 @@ usata la finestra.
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation>Dimin&amp;uendo</translation>
+        <translation>&amp;Dissolvenza</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
@@ -682,7 +682,7 @@ usata la finestra.
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>&amp;Dormi ora!</translation>
+        <translation>&amp;Avvia</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -694,7 +694,7 @@ usata la finestra.
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Ferma</translation>
+        <translation>Ferm&amp;a</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
@@ -757,7 +757,7 @@ usata la finestra.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>termina</translation>
+        <translation>termi&amp;na</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

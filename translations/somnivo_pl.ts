@@ -209,7 +209,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation>%1 blokuje „%2” (%3)</translation>
+        <translation>%1 blokuje %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
@@ -229,7 +229,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>sleep</source>
-        <translation>usypianie</translation>
+        <translation>usypianie i hibernację</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -265,26 +265,26 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 o %2, za %n minutę</numerusform>
+            <numerusform>%1 o %2, za %n minuty</numerusform>
+            <numerusform>%1 o %2, za %n minut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 po zakończeniu odtwarzania, za mniej więcej %n minutę</numerusform>
+            <numerusform>%1 po zakończeniu odtwarzania, za mniej więcej %n minuty</numerusform>
+            <numerusform>%1 po zakończeniu odtwarzania, za mniej więcej %n minut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 po %2 minutach bez aktywności, brak aktywności od %n minuty</numerusform>
+            <numerusform>%1 po %2 minutach bez aktywności, brak aktywności od %n minut</numerusform>
+            <numerusform>%1 po %2 minutach bez aktywności, brak aktywności od %n minut</numerusform>
         </translation>
     </message>
 </context>
@@ -292,43 +292,43 @@ razu z tym odliczaniem, tak jakby użyto okna.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magistrala systemowa jest niedostępna.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usługa sesji nie zna żadnej sesji tego użytkownika.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usługa sesji nie odpowiedziała.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna blokada ekranu nie odpowiedziała.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko pulpitu nie pozwala wyłączyć ekranów.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program nie jest ustawiony do otwierania plików tego rodzaju.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program nie jest ustawiony do otwierania odnośników tego rodzaju.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano żadnego pliku.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie istnieje.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest adres strony internetowej ani adres e-mail.</translation>
     </message>
 </context>
 <context>
@@ -474,7 +474,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano odliczanie</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi prosimy wysyłać na adres %1.</translation>
     </message>
 </context>
 <context>
@@ -562,15 +562,15 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki wsadowe</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki</translation>
     </message>
 </context>
 <context>
@@ -585,11 +585,11 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation>Mi&amp;nimalizuj po starcie</translation>
+        <translation>Minimalizu&amp;j po starcie</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>Uruchom z &amp;systemem</translation>
+        <translation>&amp;Start po zalogowaniu</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -617,15 +617,15 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>&amp;In</source>
-        <translation>​</translation>
+        <translation>&amp;Za</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Minuty od teraz</translation>
+        <translation>Minuty odliczania</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>&amp;minut od teraz</translation>
+        <translation>mi&amp;n</translation>
     </message>
     <message>
         <source>Action</source>
@@ -633,7 +633,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation>Otw. pl&amp;ik</translation>
+        <translation>Otwórz &amp;plik</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
@@ -645,7 +645,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation>Wy&amp;log.</translation>
+        <translation>Wy&amp;loguj</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
@@ -657,15 +657,15 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;Blok.</translation>
+        <translation>Za&amp;blokuj</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Wył. &amp;ekran</translation>
+        <translation>Wyłącz &amp;ekran</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation>Tylko &amp;pauza</translation>
+        <translation>&amp;Tylko wstrzymaj</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
@@ -689,7 +689,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>Śpij &amp;teraz!</translation>
+        <translation>Urucho&amp;m</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -701,7 +701,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Z&amp;atrzymaj</translation>
+        <translation>Zatrzy&amp;maj</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
@@ -744,7 +744,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation>minutach bez aktywności</translation>
+        <translation>minut&amp;ach bez aktywności</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
@@ -765,7 +765,7 @@ razu z tym odliczaniem, tak jakby użyto okna.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>się &amp;zakończy</translation>
+        <translation>s&amp;ię zakończy</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

@@ -207,7 +207,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation>%1 está bloqueando “%2” (%3)</translation>
+        <translation>%1 está bloqueando %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
@@ -223,11 +223,11 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>shutdown</source>
-        <translation>desligamento</translation>
+        <translation>o desligamento</translation>
     </message>
     <message>
         <source>sleep</source>
-        <translation>suspensão</translation>
+        <translation>a suspensão e a hibernação</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -261,23 +261,23 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 às %2, em %n minuto</numerusform>
+            <numerusform>%1 às %2, em %n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ao fim da reprodução, em cerca de %n minuto</numerusform>
+            <numerusform>%1 ao fim da reprodução, em cerca de %n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 após %2 minutos de inatividade, sem atividade há %n minuto</numerusform>
+            <numerusform>%1 após %2 minutos de inatividade, sem atividade há %n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -285,43 +285,43 @@ essa contagem, como se a janela tivesse sido usada.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>O barramento do sistema não está disponível.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de sessões não conhece nenhuma sessão deste usuário.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O serviço de sessões não respondeu.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum bloqueador de tela respondeu.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ambiente de trabalho não oferece meio de apagar as telas.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa está configurado para abrir este tipo de arquivo.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa está configurado para abrir este tipo de link.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo foi escolhido.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não existe.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este não é um endereço da web nem de e-mail.</translation>
     </message>
 </context>
 <context>
@@ -455,7 +455,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>The media playing now does not tell how long it lasts: Diminuendo cannot fade the volume to its end.</source>
-        <translation>A reprodução atual não informa quanto tempo dura: o Diminuendo não consegue diminuir o volume aos poucos até o fim dela.</translation>
+        <translation>A reprodução atual não informa quanto tempo dura: “Esmaecer” não consegue diminuir o volume aos poucos até o fim dela.</translation>
     </message>
     <message>
         <source>Choose the program to wait for.</source>
@@ -467,7 +467,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagem interrompida</translation>
     </message>
 </context>
 <context>
@@ -494,7 +494,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envie seus comentários para %1.</translation>
     </message>
 </context>
 <context>
@@ -555,15 +555,15 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos em lote</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>Iniciar com o sis&amp;tema</translation>
+        <translation>Ini&amp;ciar com a sessão</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -610,15 +610,15 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>&amp;In</source>
-        <translation>&amp;A</translation>
+        <translation>&amp;Em</translation>
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Minutos a partir de agora</translation>
+        <translation>Minutos da contagem regressiva</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>&amp;min. a partir de agora</translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Action</source>
@@ -626,11 +626,11 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation>Abrir ar&amp;q.</translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
-        <translation>&amp;Reinic.</translation>
+        <translation>Rei&amp;niciar</translation>
     </message>
     <message>
         <source>S&amp;hutDown</source>
@@ -642,7 +642,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation>S&amp;usp.</translation>
+        <translation>S&amp;uspender</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
@@ -650,11 +650,11 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;Bloq.</translation>
+        <translation>Blo&amp;quear</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Apa&amp;g. tela</translation>
+        <translation>Apa&amp;gar a tela</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
@@ -662,7 +662,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>&amp;Diminuendo</source>
-        <translation>Dimi&amp;nuendo</translation>
+        <translation>Es&amp;maecer</translation>
     </message>
     <message>
         <source>Bla&amp;ckScreen</source>
@@ -678,11 +678,11 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>Ab&amp;out</source>
-        <translation>Sobr&amp;e</translation>
+        <translation>So&amp;bre</translation>
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>Dormir &amp;já!</translation>
+        <translation>Inicia&amp;r</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -694,7 +694,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Cancelar</translation>
+        <translation>Pa&amp;rar</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
@@ -757,7 +757,7 @@ essa contagem, como se a janela tivesse sido usada.
     </message>
     <message>
         <source>e&amp;xits</source>
-        <translation>terminar</translation>
+        <translation>&amp;terminar</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

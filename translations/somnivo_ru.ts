@@ -112,11 +112,11 @@ window had been used.
 Таймер сна: по окончании отсчёта, в заданное время, после некоторого времени
 бездействия, по окончании текущего воспроизведения или при завершении программы
 он завершает сеанс, выключает или перезагружает компьютер, переводит его в
-режим сна или гибернации, блокирует экран, выключает экраны, открывает файл или
-только ставит проигрыватели на паузу, при желании плавно убавляя громкость и
-затемняя экран. Без параметров показывает своё окно. С параметрами запускает
-или останавливает отсчёт в уже работающей копии программы либо запускает новую
-копию с этим отсчётом, как если бы использовалось окно.
+спящий режим или гибернацию, блокирует экран, выключает экраны, открывает файл
+или только ставит проигрыватели на паузу, при желании плавно убавляя громкость и
+затемняя экран. Без параметров показывает своё окно. С параметрами запускает или
+останавливает отсчёт в уже работающей копии программы либо запускает новую копию
+с этим отсчётом, как если бы использовалось окно.
 
   --in MINUTES        завершить отсчёт через MINUTES минут
                       (не более 4 символов: 30, 0.5)
@@ -169,15 +169,15 @@ window had been used.
     </message>
     <message>
         <source>The computer may not suspend at the end of this run: %1.</source>
-        <translation>По окончании отсчёта компьютер может не перейти в режим сна: %1.</translation>
+        <translation>По окончании отсчёта компьютер может не перейти в спящий режим: %1.</translation>
     </message>
     <message>
         <source>this user may not suspend it</source>
-        <translation>этому пользователю не разрешено переводить его в режим сна</translation>
+        <translation>этому пользователю не разрешено переводить его в спящий режим</translation>
     </message>
     <message>
         <source>This computer cannot suspend.</source>
-        <translation>Этот компьютер нельзя перевести в режим сна.</translation>
+        <translation>Этот компьютер нельзя перевести в спящий режим.</translation>
     </message>
     <message>
         <source>The computer may not hibernate at the end of this run: %1.</source>
@@ -209,7 +209,7 @@ window had been used.
     </message>
     <message>
         <source>%1 is blocking %2 (%3)</source>
-        <translation>%1 блокирует «%2» (%3)</translation>
+        <translation>%1 блокирует %2 (%3)</translation>
     </message>
     <message>
         <source>; </source>
@@ -229,7 +229,7 @@ window had been used.
     </message>
     <message>
         <source>sleep</source>
-        <translation>сон</translation>
+        <translation>спящий режим и гибернацию</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -265,26 +265,26 @@ window had been used.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 в %2, через %n минуту</numerusform>
+            <numerusform>%1 в %2, через %n минуты</numerusform>
+            <numerusform>%1 в %2, через %n минут</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 по окончании воспроизведения, примерно через %n минуту</numerusform>
+            <numerusform>%1 по окончании воспроизведения, примерно через %n минуты</numerusform>
+            <numerusform>%1 по окончании воспроизведения, примерно через %n минут</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 после %2 минут бездействия, бездействие уже %n минуту</numerusform>
+            <numerusform>%1 после %2 минут бездействия, бездействие уже %n минуты</numerusform>
+            <numerusform>%1 после %2 минут бездействия, бездействие уже %n минут</numerusform>
         </translation>
     </message>
 </context>
@@ -292,43 +292,43 @@ window had been used.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Системная шина недоступна.</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба сеансов не знает ни одного сеанса этого пользователя.</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба сеансов не ответила.</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна программа блокировки экрана не ответила.</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это рабочее окружение не позволяет выключить экраны.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроена программа для открытия файлов этого типа.</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроена программа для открытия ссылок этого типа.</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не выбран.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не существует.</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не веб-адрес и не адрес электронной почты.</translation>
     </message>
 </context>
 <context>
@@ -379,15 +379,15 @@ window had been used.
     </message>
     <message>
         <source>The computer will suspend in %1.</source>
-        <translation>Компьютер перейдёт в режим сна через %1.</translation>
+        <translation>Компьютер перейдёт в спящий режим через %1.</translation>
     </message>
     <message>
         <source>Suspend</source>
-        <translation>Перейти в режим сна</translation>
+        <translation>Перейти в спящий режим</translation>
     </message>
     <message>
         <source>The computer could not be suspended.</source>
-        <translation>Не удалось перевести компьютер в режим сна.</translation>
+        <translation>Не удалось перевести компьютер в спящий режим.</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1.</source>
@@ -474,7 +474,7 @@ window had been used.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсчёт остановлен</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ window had been used.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Присылайте отзывы на адрес %1.</translation>
     </message>
 </context>
 <context>
@@ -562,15 +562,15 @@ window had been used.
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы EXE</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакетные файлы</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы</translation>
     </message>
 </context>
 <context>
@@ -585,7 +585,7 @@ window had been used.
     </message>
     <message>
         <source>Minimi&amp;ze On Start</source>
-        <translation>Старт в &amp;трее</translation>
+        <translation>Свернуть пр&amp;и старте</translation>
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
@@ -609,11 +609,11 @@ window had been used.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>&amp;Ежедн.</translation>
+        <translation>&amp;Повт.</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation>&amp;в</translation>
+        <translation>&amp;В</translation>
     </message>
     <message>
         <source>&amp;In</source>
@@ -621,11 +621,11 @@ window had been used.
     </message>
     <message>
         <source>Minutes from now on</source>
-        <translation>Минут с этого момента</translation>
+        <translation>Минут до срабатывания</translation>
     </message>
     <message>
         <source>&amp;minutes from now on</source>
-        <translation>&amp;мин. с этого момента</translation>
+        <translation>&amp;мин спустя</translation>
     </message>
     <message>
         <source>Action</source>
@@ -641,31 +641,31 @@ window had been used.
     </message>
     <message>
         <source>S&amp;hutDown</source>
-        <translation>Вык&amp;л.</translation>
+        <translation>Вык&amp;лючить</translation>
     </message>
     <message>
         <source>&amp;LogOff</source>
-        <translation>Выйт&amp;и</translation>
+        <translation>Вы&amp;йти</translation>
     </message>
     <message>
         <source>S&amp;uspend</source>
-        <translation>&amp;Сон</translation>
+        <translation>&amp;Спящий режим</translation>
     </message>
     <message>
         <source>Hi&amp;bernate</source>
-        <translation>&amp;Гиберн.</translation>
+        <translation>&amp;Гибернация</translation>
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;Блок.</translation>
+        <translation>&amp;Блокир.</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>Выкл. &amp;экр.</translation>
+        <translation>Выключить &amp;экран</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
-        <translation>Па&amp;уза</translation>
+        <translation>Только па&amp;уза</translation>
     </message>
     <message>
         <source>&amp;Diminuendo</source>
@@ -689,7 +689,7 @@ window had been used.
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>&amp;Пора спать!</translation>
+        <translation>Запус&amp;тить</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -736,7 +736,7 @@ window had been used.
     </message>
     <message>
         <source>Aft&amp;er</source>
-        <translation>Если</translation>
+        <translation>&amp;Если</translation>
     </message>
     <message>
         <source>Minutes without input</source>
@@ -744,11 +744,11 @@ window had been used.
     </message>
     <message>
         <source>minutes &amp;without input</source>
-        <translation>минут &amp;нет активности</translation>
+        <translation>ми&amp;н нет активности</translation>
     </message>
     <message>
         <source>When the media playin&amp;g now ends</source>
-        <translation>По &amp;окончании текущего воспроизведения</translation>
+        <translation>П&amp;о окончании текущего воспроизведения</translation>
     </message>
     <message>
         <source>When a program exits</source>

@@ -221,7 +221,7 @@ window had been used.
     </message>
     <message>
         <source>sleep</source>
-        <translation>睡眠</translation>
+        <translation>挂起和休眠</translation>
     </message>
     <message>
         <source>%1 when the media ends (the media is paused)</source>
@@ -253,20 +253,20 @@ window had been used.
     </message>
     <message numerus="yes">
         <source>%1 at %2, in %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将于 %2 %1，还有 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 when the media ends, in about %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>媒体播放结束时%1，大约还有 %n 分钟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 after %2 minutes without input, none for %n minute(s) now</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>空闲 %2 分钟后%1，已空闲 %n 分钟</numerusform>
         </translation>
     </message>
 </context>
@@ -274,43 +274,43 @@ window had been used.
     <name>Platform</name>
     <message>
         <source>The system bus is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>系统总线不可用。</translation>
     </message>
     <message>
         <source>The session service knows no session of this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>会话服务中没有此用户的会话。</translation>
     </message>
     <message>
         <source>The session service gave no answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>会话服务没有应答。</translation>
     </message>
     <message>
         <source>No screen locker answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有屏幕锁定程序应答。</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn the screens off.</source>
-        <translation type="unfinished"></translation>
+        <translation>此桌面环境无法关闭屏幕。</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有设置用于打开此类文件的程序。</translation>
     </message>
     <message>
         <source>No program is set up to open this kind of link.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有设置用于打开此类链接的程序。</translation>
     </message>
     <message>
         <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择文件。</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在。</translation>
     </message>
     <message>
         <source>This is not a web or mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是网址或电子邮件地址。</translation>
     </message>
 </context>
 <context>
@@ -420,11 +420,11 @@ window had been used.
     <name>SleepRun</name>
     <message>
         <source>Run File has no file to open.</source>
-        <translation>运行文件：没有要打开的文件。</translation>
+        <translation>打开文件：没有选择要打开的文件。</translation>
     </message>
     <message>
         <source>Run File could not open &quot;%1&quot;.</source>
-        <translation>运行文件：无法打开“%1”。</translation>
+        <translation>打开文件：无法打开“%1”。</translation>
     </message>
     <message>
         <source>This countdown is too long: a run can last at most a year (%1 minutes).</source>
@@ -456,7 +456,7 @@ window had been used.
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>定时已停止</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@ window had been used.
     </message>
     <message>
         <source>Please send your comments to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>请将您的意见发送至 %1。</translation>
     </message>
 </context>
 <context>
@@ -512,7 +512,7 @@ window had been used.
     <name>frmRunFile</name>
     <message>
         <source>Run File</source>
-        <translation>运行文件</translation>
+        <translation>打开文件</translation>
     </message>
     <message>
         <source>File to open</source>
@@ -536,23 +536,23 @@ window had been used.
     </message>
     <message>
         <source>Run File Setup</source>
-        <translation>运行文件设置</translation>
+        <translation>打开文件设置</translation>
     </message>
     <message>
         <source>Please choose a file which you want to run in time</source>
-        <translation>请选择要定时运行的文件</translation>
+        <translation>请选择要定时打开的文件</translation>
     </message>
     <message>
         <source>Exe Files</source>
-        <translation type="unfinished"></translation>
+        <translation>EXE 文件</translation>
     </message>
     <message>
         <source>Batch Files</source>
-        <translation type="unfinished"></translation>
+        <translation>批处理文件</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@ window had been used.
     </message>
     <message>
         <source>Load At System Star&amp;t</source>
-        <translation>开机时启动(&amp;T)</translation>
+        <translation>登录时启动(&amp;T)</translation>
     </message>
     <message>
         <source>Time Schedule</source>
@@ -591,11 +591,11 @@ window had been used.
     </message>
     <message>
         <source>Dail&amp;y</source>
-        <translation>每天(&amp;Y)</translation>
+        <translation>每天</translation>
     </message>
     <message>
         <source>&amp;At</source>
-        <translation>&amp;于</translation>
+        <translation>于</translation>
     </message>
     <message>
         <source>&amp;In</source>
@@ -615,7 +615,7 @@ window had been used.
     </message>
     <message>
         <source>Run &amp;File</source>
-        <translation>运行(&amp;F)</translation>
+        <translation>打开(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;ReBoot</source>
@@ -639,11 +639,11 @@ window had been used.
     </message>
     <message>
         <source>Loc&amp;k</source>
-        <translation>&amp;锁屏</translation>
+        <translation>锁屏(&amp;K)</translation>
     </message>
     <message>
         <source>Scree&amp;n Off</source>
-        <translation>&amp;关闭屏幕</translation>
+        <translation>关闭屏幕(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Pause Only</source>
@@ -671,7 +671,7 @@ window had been used.
     </message>
     <message>
         <source>&amp;Sleep Now!</source>
-        <translation>立即睡眠(&amp;S)</translation>
+        <translation>开始定时(&amp;S)</translation>
     </message>
     <message>
         <source>Volume Control</source>
@@ -683,7 +683,7 @@ window had been used.
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>停止(&amp;S)</translation>
+        <translation>停止定时(&amp;S)</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
@@ -702,7 +702,7 @@ window had been used.
     <message>
         <source>At</source>
         <comment>Said by screen readers; the caption beside the button may be shorter.</comment>
-        <translation>定时</translation>
+        <translation>在指定时刻</translation>
     </message>
     <message>
         <source>In</source>
