@@ -53,7 +53,8 @@ class Triggers(unittest.TestCase):
             self.assertTrue(wait_for(lambda: sink(s) < 39321 - 2000, 8), "no fade")
             self.assertTrue(wait_for(lambda: mpv(ipc, "get_property", "playlist-pos") == 1, 12))
             self.assertTrue(wait_for(lambda: mpv(ipc, "get_property", "pause"), 3))
-            self.assertLess(mpv(ipc, "get_property", "time-pos"), 1.5)
+            # No position yet: the next item had not even started.
+            self.assertLess(mpv(ipc, "get_property", "time-pos") or 0, 1.5)
             self.assertTrue(wait_for(lambda: sink(s) == 39321, 8), sink(s))
             self.assertIsNone(s.program.poll())
 
