@@ -1,6 +1,6 @@
 // Starts a program on the current X display and reports, as "<milliseconds> <kilobytes>", how
 // long it took from the start until its first top-level window was mapped, and its resident
-// memory a second later, once it has settled. The program is then ended.
+// memory three seconds after the start, once it has settled. The program is then ended.
 #include <X11/Xlib.h>
 #include <chrono>
 #include <csignal>
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
             break;
     }
     const auto mapped = std::chrono::steady_clock::now();
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    std::this_thread::sleep_until(start + std::chrono::seconds(3));
     const long kilobytes = residentKilobytes(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);

@@ -1,9 +1,9 @@
 #include "Conversions.h"
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 #include <string>
 
 namespace Conversions {
@@ -66,12 +66,13 @@ double numberOf(QStringView text)
         if (exponentDigit)
             number += exponent;
     }
-    // Read in the classic locale, so "2.5" is two and a half whatever the user's locale. A
-    // number too large for a double gives the largest one, which no integer conversion accepts.
-    std::istringstream stream(number);
-    stream.imbue(std::locale::classic());
-    double value = 0.0;
-    stream >> value;
+    // Read in the C locale, so "2.5" is two and a half whatever the user's locale (and without
+    // the stream machinery, whose locale set-up costs the start memory). A number too large for
+    // a double gives the largest one, which no integer conversion accepts.
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    const double value = strtod_l(number.c_str(), nullptr, c);
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<double>::max(), value);
     return value;
 }
 
