@@ -3,6 +3,8 @@
 #include "support/MainWindowFixture.h"
 #include "windows/frmEndingSoon.h"
 
+#include <QScreen>
+
 #include <tuple>
 
 // The sleep run and the master volume in the real window, with time moved by hand and the
@@ -389,6 +391,26 @@ private slots:
         f->players.pending();
         QCOMPARE(std::pair(volume().value(), f->mixer.restores),
                  std::pair(20000, QList<QList<qint64>>{{20000, 40001}}));
+    }
+
+    // The fade repaints the volume bar only around its handle: what the screen shows after each
+    // step is what a whole repaint draws.
+    void theFadeLeavesTheVolumeBarAsAWholeRepaintDrawsIt()
+    {
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+        const auto screen = [this] {
+            QCoreApplication::processEvents();
+            return f->window->screen()->grabWindow(f->window->winId()).toImage();
+        };
+        volume().setValue(30000);
+        arm(u"1"_s); // a step of 1000 every 2 s
+        for (int step = 0; step < 4; ++step) {
+            QCOMPARE(tickUntilIdle(1), -1);
+            const QImage shown = screen();
+            slider()->repaint();
+            QCOMPARE(shown, screen());
+        }
     }
 
     // The Run File is opened and the program stays, idle; a file that cannot be opened is
