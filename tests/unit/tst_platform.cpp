@@ -243,16 +243,20 @@ private slots:
                      "0 " + QFileInfo(file(u"program folder"_s)).canonicalFilePath().toLocal8Bit());
 
         // A shell that goes while the desktop is still opening never reports, nor leaves it.
+        // The id is read once, from a file no earlier opening wrote: a file caught empty would
+        // read as 0, and a kill of 0 would end the whole process group running the tests.
+        QFile::remove(file(u"pid"_s));
         qputenv("FAKE_XDG_OPEN", "sleep");
         auto shell = std::make_unique<DesktopShell>();
         bool reported = false;
         shell->openPath(file(u"notes.txt"_s),
                         [&reported](const Shell::Result&) { reported = true; });
-        QTRY_VERIFY(read(u"pid"_s).toInt() > 0);
+        pid_t opening = 0;
+        QTRY_VERIFY((opening = read(u"pid"_s).toInt()) > 0);
         shell.reset();
-        const bool outlived = kill(read(u"pid"_s).toInt(), 0) == 0;
+        const bool outlived = kill(opening, 0) == 0;
         if (outlived)
-            kill(read(u"pid"_s).toInt(), SIGKILL);
+            kill(opening, SIGKILL);
         QVERIFY2(!outlived, "xdg-open outlived the shell");
         QTest::qWait(50);
         QVERIFY(!reported);
