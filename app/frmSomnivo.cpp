@@ -43,8 +43,11 @@ void selectPosition(QComboBox* box, int position)
 
 void fillTwoDigitItems(QComboBox* box, int count)
 {
+    // In one insertion: an editable box brings its line up to date after every single one.
+    QStringList items;
     for (int i = 0; i < count; ++i)
-        box->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
+        items.append(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
+    box->addItems(items);
 }
 
 template <std::size_t N> void selectOption(const std::array<QRadioButton*, N>& options, int index)
