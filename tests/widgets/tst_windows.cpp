@@ -1,3 +1,4 @@
+#include "forms/ProgramIcon.h"
 #include "support/MainWindowFixture.h"
 #include "windows/frmBlackScreen.h"
 #include "windows/frmRunFile.h"
@@ -219,6 +220,21 @@ private slots:
         f->create().showAfterLoad();
         QVERIFY(window().isClosed() && !window().isVisible());
         QCOMPARE(f->storedFile(), "[Config]\nPosX=1500\n");
+    }
+
+    // The build turns the icon's PNGs into the pixels the program copies in; every size must
+    // still be the picture drawn for it.
+    void theProgramIconIsItsPicturesPixelForPixel()
+    {
+        const QIcon icon = programIcon();
+        QCOMPARE(icon.availableSizes().size(), 7);
+        for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+            const QString picture = size == 64 ? u"somnivo.png"_s : u"somnivo-%1.png"_s.arg(size);
+            const QImage drawn = QImage(QStringLiteral(SOMNIVO_RESOURCES "/") + picture)
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QVERIFY(!drawn.isNull());
+            QCOMPARE(icon.pixmap(size).toImage(), drawn);
+        }
     }
 
     void theLogonEntryFollowsTheBoxAndTheWebAddressOpensThePage()
