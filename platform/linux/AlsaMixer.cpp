@@ -1,15 +1,21 @@
 #include "AlsaMixer.h"
 
+#include "AlsaLibrary.h"
 #include "VolumeScale.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
 
 #include <algorithm>
-#include <alsa/asoundlib.h>
 #include <string>
 
 namespace {
+
+// Only reached once attach() found the library.
+const AlsaLibrary& alsa()
+{
+    return *AlsaLibrary::get();
+}
 
 constexpr const char* DeviceName = "default";
 constexpr quint32 LineId = 1;
@@ -22,10 +28,10 @@ void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 snd_mixer_elem_t* speakersElement(snd_mixer_t* mixer)
 {
     snd_mixer_elem_t* first = nullptr;
-    for (auto* e = snd_mixer_first_elem(mixer); e; e = snd_mixer_elem_next(e)) {
-        if (!snd_mixer_selem_has_playback_volume(e))
+    for (auto* e = alsa().mixer_first_elem(mixer); e; e = alsa().mixer_elem_next(e)) {
+        if (!alsa().mixer_selem_has_playback_volume(e))
             continue;
-        if (std::string(snd_mixer_selem_get_name(e)) == "Master")
+        if (std::string(alsa().mixer_selem_get_name(e)) == "Master")
             return e;
         if (!first)
             first = e;
@@ -36,10 +42,10 @@ snd_mixer_elem_t* speakersElement(snd_mixer_t* mixer)
 bool readsBack(snd_hctl_elem_t* control)
 {
     snd_ctl_elem_value_t* value = nullptr;
-    if (snd_ctl_elem_value_malloc(&value) < 0)
+    if (alsa().ctl_elem_value_malloc(&value) < 0)
         return false;
-    const bool ok = snd_hctl_elem_read(control, value) >= 0;
-    snd_ctl_elem_value_free(value);
+    const bool ok = alsa().hctl_elem_read(control, value) >= 0;
+    alsa().ctl_elem_value_free(value);
     return ok;
 }
 
@@ -51,28 +57,25 @@ snd_hctl_elem_t* probeFor(snd_mixer_t* mixer, snd_mixer_elem_t* element)
 {
     snd_hctl_t* hctl = nullptr;
     snd_ctl_elem_id_t* id = nullptr;
-    if (snd_mixer_get_hctl(mixer, DeviceName, &hctl) < 0 || snd_ctl_elem_id_malloc(&id) < 0)
+    if (alsa().mixer_get_hctl(mixer, DeviceName, &hctl) < 0 || alsa().ctl_elem_id_malloc(&id) < 0)
         return nullptr;
-    snd_ctl_elem_id_set_interface(id, SND_CTL_ELEM_IFACE_MIXER);
-    snd_ctl_elem_id_set_index(id, snd_mixer_selem_get_index(element));
+    alsa().ctl_elem_id_set_interface(id, SND_CTL_ELEM_IFACE_MIXER);
+    alsa().ctl_elem_id_set_index(id, alsa().mixer_selem_get_index(element));
     snd_hctl_elem_t* found = nullptr;
-    const std::string name = snd_mixer_selem_get_name(element);
+    const std::string name = alsa().mixer_selem_get_name(element);
     for (const char* suffix : {" Playback Volume", " Volume"}) {
-        snd_ctl_elem_id_set_name(id, (name + suffix).c_str());
-        found = snd_hctl_find_elem(hctl, id);
+        alsa().ctl_elem_id_set_name(id, (name + suffix).c_str());
+        found = alsa().hctl_find_elem(hctl, id);
         if (found)
             break;
     }
-    snd_ctl_elem_id_free(id);
+    alsa().ctl_elem_id_free(id);
     return found && readsBack(found) ? found : nullptr;
 }
 
 } // namespace
 
-AlsaMixer::AlsaMixer()
-{
-    snd_lib_error_set_handler(&ignoreAlsaError);
-}
+AlsaMixer::AlsaMixer() = default;
 
 AlsaMixer::~AlsaMixer()
 {
@@ -134,17 +137,21 @@ bool AlsaMixer::writeLevels(quint32 controlId, const Levels& levels, int waitMs)
 
 bool AlsaMixer::attach()
 {
-    if (snd_mixer_open(&m_mixer, 0) < 0) {
+    if (!AlsaLibrary::get())
+        return false;
+    alsa().lib_error_set_handler(&ignoreAlsaError);
+    if (alsa().mixer_open(&m_mixer, 0) < 0) {
         m_mixer = nullptr;
         return false;
     }
     snd_hctl_t* hctl = nullptr;
-    if (snd_mixer_attach(m_mixer, DeviceName) < 0 ||
-        snd_mixer_get_hctl(m_mixer, DeviceName, &hctl) < 0 ||
+    if (alsa().mixer_attach(m_mixer, DeviceName) < 0 ||
+        alsa().mixer_get_hctl(m_mixer, DeviceName, &hctl) < 0 ||
         // Pending events are taken on every read; a card's control device opened blocking
         // would wait there for the next event when there is none.
-        snd_ctl_nonblock(snd_hctl_ctl(hctl), 1) < 0 ||
-        snd_mixer_selem_register(m_mixer, nullptr, nullptr) < 0 || snd_mixer_load(m_mixer) < 0) {
+        alsa().ctl_nonblock(alsa().hctl_ctl(hctl), 1) < 0 ||
+        alsa().mixer_selem_register(m_mixer, nullptr, nullptr) < 0 ||
+        alsa().mixer_load(m_mixer) < 0) {
         detach();
         return false;
     }
@@ -156,7 +163,7 @@ bool AlsaMixer::attach()
 void AlsaMixer::detach()
 {
     if (m_mixer)
-        snd_mixer_close(m_mixer);
+        alsa().mixer_close(m_mixer);
     m_mixer = nullptr;
     m_element = nullptr;
     m_probe = nullptr;
@@ -167,7 +174,7 @@ bool AlsaMixer::reattach()
     detach();
     // alsa-lib keeps the configuration it read first; a sound setup that changed while we ran
     // (a server restarted, a card added) is only seen after reading it again.
-    snd_config_update_free_global();
+    alsa().config_update_free_global();
     return attach();
 }
 
@@ -175,7 +182,7 @@ bool AlsaMixer::refresh(bool askDevice)
 {
     if (!m_element || (askDevice && m_probe && !readsBack(m_probe)))
         return false;
-    return snd_mixer_handle_events(m_mixer) >= 0;
+    return alsa().mixer_handle_events(m_mixer) >= 0;
 }
 
 std::optional<Mixer::Levels> AlsaMixer::levels()
@@ -183,10 +190,10 @@ std::optional<Mixer::Levels> AlsaMixer::levels()
     Levels found;
     for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
         const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
-        if (!snd_mixer_selem_has_playback_channel(m_element, channel))
+        if (!alsa().mixer_selem_has_playback_channel(m_element, channel))
             continue;
         long raw = 0;
-        if (snd_mixer_selem_get_playback_volume(m_element, channel, &raw) < 0)
+        if (alsa().mixer_selem_get_playback_volume(m_element, channel, &raw) < 0)
             return std::nullopt;
         found.push_back(raw);
     }
@@ -203,8 +210,8 @@ bool AlsaMixer::setLevels(const Levels& levels)
     std::size_t i = 0;
     for (int c = 0; c <= SND_MIXER_SCHN_LAST && i < levels.size(); ++c) {
         const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
-        if (snd_mixer_selem_has_playback_channel(m_element, channel) &&
-            snd_mixer_selem_set_playback_volume(m_element, channel, long(levels[i++])) < 0)
+        if (alsa().mixer_selem_has_playback_channel(m_element, channel) &&
+            alsa().mixer_selem_set_playback_volume(m_element, channel, long(levels[i++])) < 0)
             return false;
     }
     m_written = levels;
@@ -218,7 +225,7 @@ std::optional<Mixer::Reading> AlsaMixer::readOnce()
     // Reads only take in pending events: asking the device each time would make every poll of
     // the volume wait on a sound server that hangs, and a change is seen one poll later at worst.
     if (!refresh(false) ||
-        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
+        alsa().mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0)
         return std::nullopt;
     const auto found = levels();
     if (!found)
@@ -234,7 +241,8 @@ bool AlsaMixer::writeOnce(quint32 value)
     // A write waits on the sound server anyway; asking it first makes sure a value another
     // program has just changed is really written, and a server that has just gone is noticed.
     if (!refresh(true) ||
-        snd_mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0 || !levels())
+        alsa().mixer_selem_get_playback_volume_range(m_element, &minimum, &maximum) < 0 ||
+        !levels())
         return false;
     return setLevels(
         VolumeScale::scaled(m_shape, VolumeScale::rawFromValue(value, minimum, maximum), minimum));

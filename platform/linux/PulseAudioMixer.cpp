@@ -1,11 +1,16 @@
 #include "PulseAudioMixer.h"
 
 #include "ProgramInfo.h"
+#include "PulseLibrary.h"
 #include "VolumeScale.h"
 
-#include <pulse/pulseaudio.h>
-
 namespace {
+
+// Only reached once open() found the library.
+const PulseLibrary& pa()
+{
+    return *PulseLibrary::get();
+}
 
 constexpr quint32 LineId = 1;
 constexpr quint32 ControlId = 1;
@@ -14,7 +19,7 @@ const char* const DefaultSink = "@DEFAULT_SINK@";
 
 bool over(pa_context* context)
 {
-    const pa_context_state_t state = pa_context_get_state(context);
+    const pa_context_state_t state = pa().context_get_state(context);
     return state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED;
 }
 
@@ -23,9 +28,9 @@ struct Locked
 {
     explicit Locked(pa_threaded_mainloop* mainLoop) : loop(mainLoop)
     {
-        pa_threaded_mainloop_lock(loop);
+        pa().threaded_mainloop_lock(loop);
     }
-    ~Locked() { pa_threaded_mainloop_unlock(loop); }
+    ~Locked() { pa().threaded_mainloop_unlock(loop); }
     pa_threaded_mainloop* loop;
 };
 
@@ -35,23 +40,25 @@ PulseAudioMixer::~PulseAudioMixer()
 {
     if (!m_loop)
         return;
-    pa_threaded_mainloop_stop(m_loop);
+    pa().threaded_mainloop_stop(m_loop);
     if (m_context) {
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
+        pa().context_disconnect(m_context);
+        pa().context_unref(m_context);
     }
-    pa_threaded_mainloop_free(m_loop);
+    pa().threaded_mainloop_free(m_loop);
 }
 
 bool PulseAudioMixer::open()
 {
-    m_loop = pa_threaded_mainloop_new();
-    if (!m_loop || pa_threaded_mainloop_start(m_loop) < 0)
+    if (!PulseLibrary::get())
+        return false;
+    m_loop = pa().threaded_mainloop_new();
+    if (!m_loop || pa().threaded_mainloop_start(m_loop) < 0)
         return false;
     const Locked locked(m_loop);
     connect();
     // Until the server has told the volume, has gone, or has let a second pass.
-    waitUntil([this] { return over(m_context) || m_answered; }, pa_rtclock_now() + OpenTimeoutUs);
+    waitUntil([this] { return over(m_context) || m_answered; }, pa().rtclock_now() + OpenTimeoutUs);
     return m_sinkKnown;
 }
 
@@ -62,35 +69,35 @@ bool PulseAudioMixer::waitUntil(const std::function<bool()>& done, pa_usec_t dea
         pa_threaded_mainloop* loop;
         bool rang = false;
     } alarm{m_loop};
-    pa_time_event* timer = pa_context_rttime_new(
+    pa_time_event* timer = pa().context_rttime_new(
         m_context, deadline,
         [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
             static_cast<Alarm*>(data)->rang = true;
-            pa_threaded_mainloop_signal(static_cast<Alarm*>(data)->loop, 0);
+            pa().threaded_mainloop_signal(static_cast<Alarm*>(data)->loop, 0);
         },
         &alarm);
     while (!alarm.rang && !done())
-        pa_threaded_mainloop_wait(m_loop);
-    pa_threaded_mainloop_get_api(m_loop)->time_free(timer);
+        pa().threaded_mainloop_wait(m_loop);
+    pa().threaded_mainloop_get_api(m_loop)->time_free(timer);
     return done();
 }
 
 void PulseAudioMixer::connect()
 {
     if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
+        pa().context_set_state_callback(m_context, nullptr, nullptr);
+        pa().context_disconnect(m_context);
+        pa().context_unref(m_context);
     }
     m_sinkKnown = false;
-    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), ProgramInfo::Title);
-    pa_context_set_state_callback(
+    m_context = pa().context_new(pa().threaded_mainloop_get_api(m_loop), ProgramInfo::Title);
+    pa().context_set_state_callback(
         m_context,
         [](pa_context* context, void* data) {
             auto* self = static_cast<PulseAudioMixer*>(data);
-            if (pa_context_get_state(context) == PA_CONTEXT_READY) {
+            if (pa().context_get_state(context) == PA_CONTEXT_READY) {
                 // The server tells every change of a sink or of the default one by itself.
-                pa_context_set_subscribe_callback(
+                pa().context_set_subscribe_callback(
                     context,
                     [](pa_context*, pa_subscription_event_type_t, uint32_t, void* mixer) {
                         static_cast<PulseAudioMixer*>(mixer)->askForSink();
@@ -99,17 +106,17 @@ void PulseAudioMixer::connect()
                 const auto mask =
                     pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
                 if (pa_operation* subscribing =
-                        pa_context_subscribe(context, mask, nullptr, nullptr))
-                    pa_operation_unref(subscribing);
+                        pa().context_subscribe(context, mask, nullptr, nullptr))
+                    pa().operation_unref(subscribing);
                 self->askForSink();
             } else if (over(context)) {
                 self->m_sinkKnown = false;
             }
-            pa_threaded_mainloop_signal(self->m_loop, 0);
+            pa().threaded_mainloop_signal(self->m_loop, 0);
         },
         this);
     // The server named by the environment or the user's configuration, never a new one.
-    pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+    pa().context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
 }
 
 void PulseAudioMixer::askForSink()
@@ -119,7 +126,7 @@ void PulseAudioMixer::askForSink()
         if (sink) {
             self->m_volume = sink->volume;
             // A volume this program did not write was set by the user: theirs is the balance.
-            if (!pa_cvolume_equal(&sink->volume, &self->m_written))
+            if (!pa().cvolume_equal(&sink->volume, &self->m_written))
                 self->m_shape = sink->volume;
             self->m_sinkKnown = true;
         } else if (last < 0) {
@@ -127,18 +134,18 @@ void PulseAudioMixer::askForSink()
         }
         if (last)
             self->m_answered = true;
-        pa_threaded_mainloop_signal(self->m_loop, 0);
+        pa().threaded_mainloop_signal(self->m_loop, 0);
     };
     if (pa_operation* asking =
-            pa_context_get_sink_info_by_name(m_context, DefaultSink, answered, this))
-        pa_operation_unref(asking);
+            pa().context_get_sink_info_by_name(m_context, DefaultSink, answered, this))
+        pa().operation_unref(asking);
 }
 
 bool PulseAudioMixer::usable()
 {
     if (over(m_context))
         connect(); // answers the next time, once the server is back
-    return pa_context_get_state(m_context) == PA_CONTEXT_READY && m_sinkKnown;
+    return pa().context_get_state(m_context) == PA_CONTEXT_READY && m_sinkKnown;
 }
 
 std::optional<quint32> PulseAudioMixer::findLine(quint32 componentType)
@@ -163,9 +170,9 @@ std::optional<Mixer::Reading> PulseAudioMixer::read(quint32 controlId)
     const Locked locked(m_loop);
     if (!usable())
         return std::nullopt;
-    Reading reading{
-        VolumeScale::valueFromRaw(long(pa_cvolume_max(&m_volume)), PA_VOLUME_MUTED, PA_VOLUME_NORM),
-        {}};
+    Reading reading{VolumeScale::valueFromRaw(long(pa().cvolume_max(&m_volume)), PA_VOLUME_MUTED,
+                                              PA_VOLUME_NORM),
+                    {}};
     reading.levels.assign(m_volume.values, m_volume.values + m_volume.channels);
     return reading;
 }
@@ -179,15 +186,15 @@ bool PulseAudioMixer::writeValue(quint32 controlId, quint32 value)
         return false;
     const auto raw = pa_volume_t(VolumeScale::rawFromValue(value, PA_VOLUME_MUTED, PA_VOLUME_NORM));
     pa_cvolume volume = m_shape;
-    if (!pa_cvolume_valid(&volume))
-        pa_cvolume_set(&volume, m_volume.channels, raw);
+    if (!pa().cvolume_valid(&volume))
+        pa().cvolume_set(&volume, m_volume.channels, raw);
     else
-        pa_cvolume_scale(&volume, raw);
+        pa().cvolume_scale(&volume, raw);
     pa_operation* setting =
-        pa_context_set_sink_volume_by_name(m_context, DefaultSink, &volume, nullptr, nullptr);
+        pa().context_set_sink_volume_by_name(m_context, DefaultSink, &volume, nullptr, nullptr);
     if (!setting)
         return false;
-    pa_operation_unref(setting);
+    pa().operation_unref(setting);
     m_written = m_volume = volume; // what the server will report back
     return true;
 }
@@ -197,20 +204,20 @@ bool PulseAudioMixer::writeLevels(quint32 controlId, const Levels& levels, int w
     if (controlId != ControlId || !m_loop || levels.empty() || levels.size() > PA_CHANNELS_MAX)
         return false;
     const Locked locked(m_loop);
-    const pa_usec_t deadline = pa_rtclock_now() + pa_usec_t(waitMs) * PA_USEC_PER_MSEC;
+    const pa_usec_t deadline = pa().rtclock_now() + pa_usec_t(waitMs) * PA_USEC_PER_MSEC;
     // A server that is coming back is waited for: a connection refused is tried again shortly.
     const auto ready = [this] {
-        return pa_context_get_state(m_context) == PA_CONTEXT_READY && m_sinkKnown;
+        return pa().context_get_state(m_context) == PA_CONTEXT_READY && m_sinkKnown;
     };
     while (!ready()) {
-        if (pa_rtclock_now() >= deadline)
+        if (pa().rtclock_now() >= deadline)
             return false;
         if (over(m_context))
             connect();
         waitUntil([&] { return ready() || over(m_context); }, deadline);
         if (over(m_context))
             waitUntil([] { return false; },
-                      std::min(deadline, pa_rtclock_now() + 50 * PA_USEC_PER_MSEC));
+                      std::min(deadline, pa().rtclock_now() + 50 * PA_USEC_PER_MSEC));
     }
     pa_cvolume volume;
     volume.channels = quint8(levels.size());
@@ -218,9 +225,9 @@ bool PulseAudioMixer::writeLevels(quint32 controlId, const Levels& levels, int w
         volume.values[i] = pa_volume_t(std::clamp<qint64>(levels[i], 0, PA_VOLUME_MAX));
     // A sink with other channels now (the default sink changed): its own balance, as loud.
     if (volume.channels != m_volume.channels) {
-        const pa_volume_t loudest = pa_cvolume_max(&volume);
+        const pa_volume_t loudest = pa().cvolume_max(&volume);
         volume = m_volume;
-        pa_cvolume_scale(&volume, loudest);
+        pa().cvolume_scale(&volume, loudest);
     }
     struct Answer
     {
@@ -228,22 +235,22 @@ bool PulseAudioMixer::writeLevels(quint32 controlId, const Levels& levels, int w
         bool given = false;
         bool taken = false;
     } answer{m_loop};
-    pa_operation* setting = pa_context_set_sink_volume_by_name(
+    pa_operation* setting = pa().context_set_sink_volume_by_name(
         m_context, DefaultSink, &volume,
         [](pa_context*, int success, void* data) {
             auto* given = static_cast<Answer*>(data);
             given->given = true;
             given->taken = success;
-            pa_threaded_mainloop_signal(given->loop, 0);
+            pa().threaded_mainloop_signal(given->loop, 0);
         },
         &answer);
     if (!setting)
         return false;
     m_written = m_volume = m_shape = volume;
-    waitUntil([&] { return pa_operation_get_state(setting) != PA_OPERATION_RUNNING; }, deadline);
+    waitUntil([&] { return pa().operation_get_state(setting) != PA_OPERATION_RUNNING; }, deadline);
     // An answer after the time given must not reach what is gone by then.
-    if (pa_operation_get_state(setting) == PA_OPERATION_RUNNING)
-        pa_operation_cancel(setting);
-    pa_operation_unref(setting);
+    if (pa().operation_get_state(setting) == PA_OPERATION_RUNNING)
+        pa().operation_cancel(setting);
+    pa().operation_unref(setting);
     return answer.given && answer.taken;
 }
