@@ -8,7 +8,6 @@
 #include "engine/RunEnd.h"
 #include "forms/AccessibleControls.h"
 #include "forms/CheckBoxValue.h"
-#include "forms/DesignFonts.h"
 #include "forms/FocusNotifier.h"
 #include "forms/ProgramIcon.h"
 #include "forms/ReleaseNotifier.h"
@@ -76,7 +75,6 @@ frmSomnivo::frmSomnivo(const SettingsStore& settings, PlatformServices services,
       m_cSysTray1(services.tray, this), m_mixerVolume(services.mixer)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -1,7 +1,6 @@
 #include "frmAbout.h"
 
 #include "ProgramInfo.h"
-#include "forms/DesignFonts.h"
 #include "forms/LinkLabel.h"
 #include "platform/Shell.h"
 #include "ui_frmAbout.h"
@@ -13,7 +12,6 @@ frmAbout::frmAbout(Shell& shell, QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmAbout>()), m_shell(shell)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());

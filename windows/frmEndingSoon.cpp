@@ -1,7 +1,6 @@
 #include "frmEndingSoon.h"
 
 #include "forms/AccessibleControls.h"
-#include "forms/DesignFonts.h"
 #include "ui_frmEndingSoon.h"
 
 #include <QAccessible>
@@ -13,7 +12,6 @@ frmEndingSoon::frmEndingSoon(std::function<QString()> text, QWidget* owner)
     ui.setupUi(this);
     m_label = ui.lblText;
     m_label->setText(m_text());
-    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());

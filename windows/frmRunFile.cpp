@@ -2,7 +2,6 @@
 
 #include "FileTypeFilter.h"
 #include "app/SettingsStore.h"
-#include "forms/DesignFonts.h"
 #include "ui_frmRunFile.h"
 
 #include <QDir>
@@ -38,7 +37,6 @@ frmRunFile::frmRunFile(const SettingsStore& settings, QWidget* owner)
     : QDialog(owner), m_ui(std::make_unique<Ui::frmRunFile>()), m_settings(settings)
 {
     m_ui->setupUi(this);
-    DesignFonts::applyDesignFonts(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
