@@ -1,3 +1,4 @@
+#include "app/QtCatalogueOnDemand.h"
 #include "forms/ProgramIcon.h"
 #include "support/MainWindowFixture.h"
 #include "windows/frmBlackScreen.h"
@@ -7,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QMenu>
+#include <QMessageBox>
 
 using LayoutChecks::child;
 
@@ -98,6 +101,35 @@ private slots:
         dialog.cmdOK_Click();
         QCOMPARE(std::pair(f->stored(SettingKey::RunFile), dialog.result()),
                  std::pair(u"/home/me/wake up.sh"_s, int(QDialog::Accepted)));
+    }
+
+    // Qt's own texts come in the user's language, though its catalogue is loaded only once a
+    // dialog or a context menu is made: the main window shows none of them.
+    void qtsOwnTextsComeInTheUsersLanguageWhenFirstNeeded()
+    {
+        const QLocale spanish(u"es"_s);
+        const auto ok = [] { return QCoreApplication::translate("QPlatformTheme", "OK"); };
+        std::optional<QtCatalogueOnDemand> onDemand(std::in_place, spanish);
+        f->create();
+        QCOMPARE(ok(), u"OK"_s);
+        frmRunFile dialog(f->settings, f->window.get());
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                shown = box->button(QMessageBox::Ok)->text();
+            QApplication::activeModalWidget()->close();
+        });
+        dialog.cmdOK_Click(); // no file chosen: a message box tells so
+        QCOMPARE(shown, u"Aceptar"_s);
+        onDemand.emplace(spanish);
+        QCOMPARE(ok(), u"OK"_s);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
+        QApplication::sendEvent(f->control<QLineEdit>("txtShutDown"), &menu);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QVERIFY2(popup->actions().constFirst()->text().startsWith(u"&Deshacer"_s),
+                 qPrintable(popup->actions().constFirst()->text()));
+        popup->close();
     }
 
     void theBlackScreenHidesThePointerAfterAMomentUntilItCloses()
