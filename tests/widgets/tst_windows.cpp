@@ -107,9 +107,8 @@ private slots:
     // dialog or a context menu is made: the main window shows none of them.
     void qtsOwnTextsComeInTheUsersLanguageWhenFirstNeeded()
     {
-        const QLocale spanish(u"es"_s);
         const auto ok = [] { return QCoreApplication::translate("QPlatformTheme", "OK"); };
-        std::optional<QtCatalogueOnDemand> onDemand(std::in_place, spanish);
+        std::optional<QtCatalogueOnDemand> onDemand(std::in_place, QLocale(u"es"_s));
         f->create();
         QCOMPARE(ok(), u"OK"_s);
         frmRunFile dialog(f->settings, f->window.get());
@@ -121,14 +120,12 @@ private slots:
         });
         dialog.cmdOK_Click(); // no file chosen: a message box tells so
         QCOMPARE(shown, u"Aceptar"_s);
-        onDemand.emplace(spanish);
+        onDemand.emplace(QLocale(u"es"_s));
         QCOMPARE(ok(), u"OK"_s);
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
         QApplication::sendEvent(f->control<QLineEdit>("txtShutDown"), &menu);
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(popup);
-        QVERIFY2(popup->actions().constFirst()->text().startsWith(u"&Deshacer"_s),
-                 qPrintable(popup->actions().constFirst()->text()));
+        QVERIFY(popup && popup->actions().constFirst()->text().startsWith(u"&Deshacer"_s));
         popup->close();
     }
 
@@ -254,7 +251,7 @@ private slots:
         QCOMPARE(f->storedFile(), "[Config]\nPosX=1500\n");
     }
 
-    // The build turns the icon's PNGs into the pixels the program copies in; every size must
+    // The build turns the icon's PNGs into the pixels the program draws from; every size must
     // still be the picture drawn for it.
     void theProgramIconIsItsPicturesPixelForPixel()
     {
