@@ -23,6 +23,7 @@
 #include "tray/QtTrayIconBackend.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -84,6 +85,10 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // The session bus is reached first, and its thread started: no thread can start while the
+    // mixer's thread below loads its library, and the first caption set in the window asks for the
+    // bus (for assistive technology) and would wait for that load.
+    QDBusConnection::sessionBus();
     // The sound server's own protocol where one answers (one request a volume step), else ALSA;
     // reached while the rest of start-up goes on.
     PulseAudioMixer pulseAudio;
