@@ -31,7 +31,7 @@ MAIN_TITLE = "Somnivo - Auto Shutdown Timer "
 MOCK, LOGIN1 = "org.freedesktop.DBus.Mock", "org.freedesktop.login1"
 MANAGER, SESSION_PATH = LOGIN1 + ".Manager", "/org/freedesktop/login1/session/c2"
 WATCHER, PLAYER = "org.kde.StatusNotifierWatcher", "org.mpris.MediaPlayer2.Player"
-SLEEP_NOW, ABOUT, BLACK_SCREEN_BOX = (50, 276), (245, 276), (183, 232)  # in the main window
+SLEEP_NOW, ABOUT = (50, 276), (245, 276)  # in the main window
 RUN_FILE = (240, 161)
 
 
@@ -350,7 +350,6 @@ class Session:
         if wait:
             self.window = self.find_window(MAIN_TITLE)
             assert self.window, "the main window never showed"
-        return self.program
 
     # The display
 
@@ -373,9 +372,9 @@ class Session:
         return tuple(int(re.search(label + r":\s+(-?\d+)", info).group(1)) if info else 0
                      for label in ("upper-left X", "upper-left Y", "Width", "Height"))
 
-    def click(self, where, button=1):
+    def click(self, where):
         x, y = self.geometry(self.window)[:2]
-        self.xdotool("mousemove", x + where[0], y + where[1], "click", button)
+        self.xdotool("mousemove", x + where[0], y + where[1], "click", 1)
 
 
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Records what the notification area is sent ("show", "hide", "icon <cacheKey>", "tip <text>")
-// and clicks the icon on the test's word.
+// and keeps the handler of clicks on the icon.
 struct FakeTrayIconBackend final : TrayIconBackend
 {
     bool isAvailable() const override { return available; }
@@ -17,13 +17,6 @@ struct FakeTrayIconBackend final : TrayIconBackend
     }
     void setToolTip(const QString& tip) override { calls.append(QStringLiteral("tip ") + tip); }
     void setActivationHandler(ActivationHandler listener) override { handler = listener; }
-    bool click(QSystemTrayIcon::ActivationReason reason) // false when nobody listens
-    {
-        if (handler)
-            handler(reason);
-        return bool(handler);
-    }
-
     QStringList calls;
     bool available = true;
     ActivationHandler handler;

@@ -13,7 +13,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "scripts", "lib"))
 import private_session  # noqa: E402
-from private_session import (ABOUT, BLACK_SCREEN_BOX, LOGIN1, MAIN_TITLE, MANAGER,  # noqa: E402,F401
+from private_session import (ABOUT, LOGIN1, MAIN_TITLE, MANAGER,  # noqa: E402,F401
                              RUN_FILE, SLEEP_NOW, wait_for)
 
 X11 = ctypes.CDLL("libX11.so.6")
@@ -31,17 +31,14 @@ class Session(private_session.Session):
                 lines += [line.split(" ", 1) for line in file.read().splitlines()]
         return [call for _, call in sorted(lines, key=lambda line: float(line[0]))]
 
-    def wayland_screenshot(self):
-        """A PNG of weston's whole output, in its pixels (weston-screenshooter)."""
+    def wayland_non_black_pixels(self):
+        """How many pixels of weston's whole output are not black (weston-screenshooter)."""
         for old in [f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")]:
             os.remove(self.path(old))
         subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.dir, check=True,
                        capture_output=True, timeout=20)
-        return self.path([f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")][0])
-
-    def wayland_non_black_pixels(self):
-        """How many pixels of weston's output are not black."""
-        return self.non_black_pixels(self.wayland_screenshot())
+        return self.non_black_pixels(
+            self.path([f for f in os.listdir(self.dir) if f.startswith("wayland-screenshot")][0]))
 
     def ended(self, timeout=5):
         """True once the program has ended by itself with status 0."""
@@ -62,17 +59,11 @@ class Session(private_session.Session):
         return round(float(self.run("convert", image, "-fill", "white", "+opaque", "black",
                                     "-format", "%[fx:mean*w*h]", "info:")))
 
-    def _x(self, work):
-        display = ctypes.c_void_p(X11.XOpenDisplay(self.env["DISPLAY"].encode()))
-        try:
-            return work(display)
-        finally:
-            X11.XCloseDisplay(display)
-
     def stop_at_map(self, width, timeout=15):
         """Stops the program the instant the X server maps a window this wide, before the program
         can paint it; the window's id, or None. SIGCONT lets it go on."""
-        def watch(display):
+        display = ctypes.c_void_p(X11.XOpenDisplay(self.env["DISPLAY"].encode()))
+        try:
             X11.XSelectInput(display, X11.XDefaultRootWindow(display), 1 << 19)  # substructure
             X11.XSync(display, 0)
             event, size = (ctypes.c_long * 24)(), [ctypes.c_uint() for _ in range(4)]
@@ -89,4 +80,5 @@ class Session(private_session.Session):
                         self.program.send_signal(signal.SIGSTOP)
                         return event[5]
             return None
-        return self._x(watch)
+        finally:
+            X11.XCloseDisplay(display)

@@ -1,6 +1,5 @@
 """The real program started as a user starts it, checked from outside."""
 import os
-import time
 import unittest
 
 from harness import Session, wait_for
@@ -12,15 +11,9 @@ class Program(unittest.TestCase):
             s.launch()
             s.xdotool("windowminimize", s.window)
             self.assertTrue(wait_for(lambda: not s.viewable(s.window)))
-            with open(s.settings_file, "rb") as file:
-                before = file.read()
             modified = os.stat(s.settings_file).st_mtime_ns
-            started = time.monotonic()
             second = s.spawn([s.program.args[0]])
             self.assertEqual(second.wait(1), 0)
-            self.assertLess(time.monotonic() - started, 1)
-            with open(s.settings_file, "rb") as file:
-                self.assertEqual(file.read(), before)
             self.assertEqual(os.stat(s.settings_file).st_mtime_ns, modified)
             self.assertTrue(wait_for(lambda: s.viewable(s.window), 3))
             self.assertIsNone(s.program.poll())

@@ -65,10 +65,7 @@ private slots:
     void clockTimeLength()
     {
         for (const auto& [now, hour, minute, minutes] :
-             {std::tuple(u"23:40"_s, u"23"_s, u"50"_s, 10),
-              std::tuple(u"23:50"_s, u"00"_s, u"10"_s, 20),
-              std::tuple(u"10:00"_s, u"10"_s, u"00"_s, 0),
-              std::tuple(u"07:31"_s, u"07"_s, u"30"_s, 1439),
+             {std::tuple(u"23:50"_s, u"00"_s, u"10"_s, 20),
               std::tuple(u"10:00"_s, u"25"_s, u"0"_s, 900)})
             QCOMPARE(
                 std::tuple(now, hour, minute, clockTimeMinutes(now, hour, minute).value_or(-1)),

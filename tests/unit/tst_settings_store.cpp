@@ -54,13 +54,8 @@ private slots:
             QVERIFY(store.WriteSetting(SettingKey::RunFile, text));
             QCOMPARE(store.ReadSetting(SettingKey::RunFile, QString()), text);
         }
-        for (const auto& [text, number] :
-             {std::pair(u"23abc"_s, 23), std::pair(u"abc"_s, 0),
-              std::pair(u"99999999999"_s, 2147483647), std::pair(u"2.5"_s, 2)}) {
-            store.WriteSetting(SettingKey::PosX, text);
-            QCOMPARE(std::pair(text, store.ReadNumber(SettingKey::PosX, u"0"_s)),
-                     std::pair(text, number));
-        }
+        store.WriteSetting(SettingKey::PosX, u"99999999999abc"_s); // the leading number, saturated
+        QCOMPARE(store.ReadNumber(SettingKey::PosX, u"0"_s), 2147483647);
         // An unquoted text with commas, as a hand-edited file has it, reads as one text.
         QFile file(store.filePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -192,7 +192,7 @@ private slots:
         window().showMinimized();
         QTRY_VERIFY(!window().isVisible());
         QCOMPARE(f->tray.calls, QStringList());
-        f->tray.click(QSystemTrayIcon::Trigger);
+        f->tray.handler(QSystemTrayIcon::Trigger);
         QVERIFY(window().isVisible() && !window().isMinimized());
     }
 
