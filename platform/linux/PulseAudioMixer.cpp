@@ -4,6 +4,8 @@
 #include "PulseLibrary.h"
 #include "VolumeScale.h"
 
+#include <locale.h>
+
 namespace {
 
 // Only reached once open() found the library.
@@ -32,6 +34,20 @@ struct Locked
     }
     ~Locked() { pa().threaded_mainloop_unlock(loop); }
     pa_threaded_mainloop* loop;
+};
+
+// The library's own messages are never shown to the user: made in the C locale on this thread, they
+// load no catalogue (the library's and the C library's, a fifth of a megabyte in most languages).
+struct UntranslatedMessages
+{
+    UntranslatedMessages() : c(newlocale(LC_ALL_MASK, "C", nullptr)), before(uselocale(c)) {}
+    ~UntranslatedMessages()
+    {
+        uselocale(before);
+        freelocale(c);
+    }
+    locale_t c;
+    locale_t before;
 };
 
 } // namespace
@@ -90,6 +106,7 @@ void PulseAudioMixer::connect()
         pa().context_unref(m_context);
     }
     m_sinkKnown = false;
+    const UntranslatedMessages untranslated;
     m_context = pa().context_new(pa().threaded_mainloop_get_api(m_loop), ProgramInfo::Title);
     pa().context_set_state_callback(
         m_context,
